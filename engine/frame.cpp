@@ -1,0 +1,21 @@
+#include "engine/frame.h"
+
+#include "engine/line_style.h"
+
+FrameContexts createFrameContexts(myParams* p, int width, int height) {
+    FrameContexts frame;
+    frame.surface.reset(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
+    frame.cr.reset(cairo_create(frame.surface.get()));
+    if (p->handlesEnable) frame.handlesCr.reset(cairo_create(frame.surface.get()));
+    p->surface = frame.surface.get();
+    p->cr = frame.cr.get();
+    p->handlesCr = frame.handlesCr.get();
+    return frame;
+}
+
+void drawStylePass(myParams* p, PF_ParamDef* const params[]) {
+    switch (p->mode) {
+        case kModeLine: drawLineStyle(p, params); break;
+        default: break;
+    }
+}
