@@ -173,5 +173,5 @@ void fillParamDefinition(const ParamSpec& spec, PF_ParamDef* def) {
         default: break;  // group markers and the layer carry no value
     }
     def->flags = spec.flags;
-    def->uu_id = spec.id;
+    def->uu.id = spec.id;
 }

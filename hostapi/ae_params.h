@@ -25,6 +25,10 @@ using PF_ValueDisplayFlags = A_short;
 inline constexpr PF_ValueDisplayFlags PF_ValueDisplayFlag_PERCENT = 1;
 
 using PF_ParamUIFlags = A_long;
+using PF_ParamIndex = A_long;
+
+using PF_ChangeFlags = A_long;
+inline constexpr PF_ChangeFlags PF_ChangeFlag_CHANGED_VALUE = 1;
 
 inline constexpr int PF_MAX_EFFECT_PARAM_NAME_LEN = 31;
 
@@ -106,6 +110,11 @@ struct PF_ParamDef {
     PF_ParamUIFlags ui_flags;
     A_short ui_width;
     A_short ui_height;
-    A_long uu_id;  // the parameter identifier saved with projects
+    // The identifier saved with projects when a definition is registered;
+    // the change flags when the effect hands a changed definition back.
+    union {
+        A_long id;
+        PF_ChangeFlags change_flags;
+    } uu;
     PF_ParamDefUnion u;
 };

@@ -57,3 +57,8 @@ struct PF_PixelFloat {
     PF_FpShort green;
     PF_FpShort blue;
 };
+
+// 3x3 matrix, [row][column]; points are row vectors (x, y, 1) * M.
+struct PF_FloatMatrix {
+    double mat[3][3];
+};

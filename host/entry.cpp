@@ -1,0 +1,40 @@
+// The module's two exported entry points: registration and the command
+// entry, which dispatches each host command to its handler.
+#include "host/command_guard.h"
+#include "host/global_commands.h"
+#include "host/render_driver.h"
+#include "host/ui_commands.h"
+#include "controls/param_setup.h"
+#include "resources/effect_identity.h"
+
+#define VELTRACE_EXPORT extern "C" __attribute__((visibility("default")))
+
+namespace {
+const A_u_char* bytes(const char* s) { return reinterpret_cast<const A_u_char*>(s); }
+}  // namespace
+
+VELTRACE_EXPORT PF_Err PluginDataEntryFunction(PF_PluginDataPtr inPtr, PF_PluginDataCB inPluginDataCallBackPtr,
+                                               SPBasicSuite* /*inSPBasicSuitePtr*/, const char* /*inHostName*/,
+                                               const char* /*inHostVersion*/) {
+    const EffectIdentity& id = kEffectIdentity;
+    return inPluginDataCallBackPtr(inPtr, bytes(id.name), bytes(id.matchName), bytes(id.category),
+                                   bytes(id.entryPoint), id.kind, id.apiVersionMajor, id.apiVersionMinor,
+                                   id.reservedInfo);
+}
+
+VELTRACE_EXPORT PF_Err EffectMain(PF_Cmd cmd, PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* params[],
+                                  PF_LayerDef* output, void* extra) {
+    return runGuarded([&]() -> PF_Err {
+        switch (cmd) {
+            case PF_Cmd_ABOUT: return about(in_data, out_data);
+            case PF_Cmd_GLOBAL_SETUP: return globalSetup(in_data, out_data);
+            case PF_Cmd_PARAMS_SETUP: return setupParams(in_data, out_data);
+            case PF_Cmd_RENDER: return renderFrame(in_data, out_data, params, output);
+            case PF_Cmd_USER_CHANGED_PARAM:
+                return userChangedParam(in_data, out_data, params,
+                                        static_cast<const PF_UserChangedParamExtra*>(extra));
+            case PF_Cmd_UPDATE_PARAMS_UI: return updateParamsUI(in_data, out_data, params);
+            default: return PF_Err_NONE;
+        }
+    });
+}

@@ -1,0 +1,135 @@
+#include "testhost/host_suites.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+#include "testhost/param_array.h"
+#include "testhost/test_host.h"
+
+namespace {
+
+thread_local TestHost* tCurrentHost = nullptr;
+
+TestHost& host() { return *tCurrentHost; }
+
+std::string text(const A_u_char* s) { return s ? reinterpret_cast<const char*>(s) : ""; }
+
+// ---- registration ----
+PF_Err registerCallback(PF_PluginDataPtr inPtr, const A_u_char* name, const A_u_char* matchName,
+                        const A_u_char* category, const A_u_char* entryPoint, A_long kind, A_long major, A_long minor,
+                        A_long reserved) {
+    auto* self = static_cast<TestHost*>(inPtr);
+    self->keepRegistration({true, text(name), text(matchName), text(category), text(entryPoint), kind, major, minor,
+                            reserved});
+    return self->registrationCallbackResult();
+}
+
+// ---- callbacks of the input record ----
+PF_Err addParam(PF_ProgPtr, PF_ParamIndex, PF_ParamDef* def) {
+    if (const PF_Err err = host().enter("add_param")) return err;
+    host().keepRegisteredParam(*def);
+    return PF_Err_NONE;
+}
+
+A_char* copyString(A_char* dst, const A_char* src) {
+    host().enter("strcpy");
+    // The destination is a parameter name: 31 characters and a terminator.
+    std::strncpy(dst, src, PF_MAX_EFFECT_PARAM_NAME_LEN);
+    dst[PF_MAX_EFFECT_PARAM_NAME_LEN] = '\0';
+    return dst;
+}
+
+// ---- suites ----
+A_long ansiSprintf(A_char* buffer, const A_char* format, ...) {
+    host().enter("sprintf");
+    std::va_list args;
+    va_start(args, format);
+    // The only destination the effect uses is the 256-byte return message.
+    const int n = std::vsnprintf(buffer, PF_MAX_EFFECT_MSG_LEN + 1, format, args);
+    va_end(args);
+    return n;
+}
+
+PF_Err floatColor(PF_ProgPtr, const PF_ParamDef* def, PF_PixelFloat* out) {
+    if (const PF_Err err = host().enter("PF_GetFloatingPointColorFromColorDef")) return err;
+    *out = colorToFloat(def->u.cd.value);
+    return PF_Err_NONE;
+}
+
+const PF_ANSICallbacksSuite1 kANSISuite{&ansiSprintf};
+const PF_ColorParamSuite1 kColorParamSuite{&floatColor};
+// Served so the suite cache can acquire them; their operations arrive with
+// the commands that use them.
+const PF_HandleSuite2 kHandleSuite{};
+const PF_WorldTransformSuite1 kWorldTransformSuite{};
+const AEGP_PFInterfaceSuite1 kPFInterfaceSuite{};
+const AEGP_StreamSuite7 kStreamSuite7{};
+const AEGP_StreamSuite9 kStreamSuite9{};
+const AEGP_DynamicStreamSuite2 kDynamicStreamSuite2{};
+const AEGP_DynamicStreamSuite3 kDynamicStreamSuite3{};
+const AEGP_EffectSuite2 kEffectSuite{};
+const AEGP_LayerSuite11 kLayerSuite11{};
+const AEGP_LayerSuite13 kLayerSuite13{};
+const AEGP_CompSuite19 kCompSuite{};
+const AEGP_UtilitySuite11 kUtilitySuite{};
+
+struct ServedSuite {
+    const char* name;
+    A_long version;
+    const void* suite;
+};
+
+const ServedSuite kServedSuites[] = {
+    {kPFANSISuite, kPFANSISuiteVersion1, &kANSISuite},
+    {kPFColorParamSuite, kPFColorParamSuiteVersion1, &kColorParamSuite},
+    {kPFHandleSuite, kPFHandleSuiteVersion2, &kHandleSuite},
+    {kPFWorldTransformSuite, kPFWorldTransformSuiteVersion1, &kWorldTransformSuite},
+    {kAEGPPFInterfaceSuite, kAEGPPFInterfaceSuiteVersion1, &kPFInterfaceSuite},
+    {kAEGPStreamSuite, kAEGPStreamSuiteVersion7, &kStreamSuite7},
+    {kAEGPStreamSuite, kAEGPStreamSuiteVersion9, &kStreamSuite9},
+    {kAEGPDynamicStreamSuite, kAEGPDynamicStreamSuiteVersion2, &kDynamicStreamSuite2},
+    {kAEGPDynamicStreamSuite, kAEGPDynamicStreamSuiteVersion3, &kDynamicStreamSuite3},
+    {kAEGPEffectSuite, kAEGPEffectSuiteVersion2, &kEffectSuite},
+    {kAEGPLayerSuite, kAEGPLayerSuiteVersion11, &kLayerSuite11},
+    {kAEGPLayerSuite, kAEGPLayerSuiteVersion13, &kLayerSuite13},
+    {kAEGPCompSuite, kAEGPCompSuiteVersion19, &kCompSuite},
+    {kAEGPUtilitySuite, kAEGPUtilitySuiteVersion11, &kUtilitySuite},
+};
+
+// The basic suite's answer when it has no such suite.
+constexpr SPErr kSuiteNotFound = 0x53214e46;  // 'S!NF'
+
+SPErr acquireSuite(const char* name, A_long version, const void** suite) {
+    *suite = nullptr;
+    if (const A_long err = host().enter("AcquireSuite")) {
+        host().noteAcquire(name, version, false);
+        return err;
+    }
+    if (!host().suiteMissing(name, version)) {
+        for (const ServedSuite& served : kServedSuites) {
+            if (std::strcmp(served.name, name) == 0 && served.version == version) *suite = served.suite;
+        }
+    }
+    host().noteAcquire(name, version, *suite != nullptr);
+    return *suite ? 0 : kSuiteNotFound;
+}
+
+SPErr releaseSuite(const char* name, A_long version) {
+    host().enter("ReleaseSuite");
+    host().noteRelease(name, version);
+    return 0;
+}
+
+SPBasicSuite gBasicSuite{&acquireSuite, &releaseSuite};
+PF_UtilCallbacks gUtilCallbacks{{&copyString}, nullptr, nullptr};
+
+}  // namespace
+
+CurrentHostScope::CurrentHostScope(TestHost* host) : previous_(tCurrentHost) { tCurrentHost = host; }
+CurrentHostScope::~CurrentHostScope() { tCurrentHost = previous_; }
+
+SPBasicSuite* hostBasicSuite() { return &gBasicSuite; }
+PF_UtilCallbacks* hostUtilCallbacks() { return &gUtilCallbacks; }
+PF_InteractCallbacks hostInteractCallbacks() { return PF_InteractCallbacks{&addParam}; }
+PF_PluginDataCB hostRegistrationCallback() { return &registerCallback; }

@@ -1,0 +1,106 @@
+#include "testhost/test_host.h"
+
+#include <dlfcn.h>
+
+#include <cstdlib>
+#include <stdexcept>
+
+#include "testhost/host_suites.h"
+
+#ifndef VELTRACE_MODULE_PATH
+#error "VELTRACE_MODULE_PATH must name the built module"
+#endif
+
+std::string defaultModulePath() {
+    const char* path = std::getenv("VELTRACE_MODULE");
+    return path && *path ? path : VELTRACE_MODULE_PATH;
+}
+
+void TestHost::ModuleCloser::operator()(void* handle) const { dlclose(handle); }
+
+namespace {
+// Any non-null value: the module only hands the reference back.
+PF_ProgPtr effectReference(TestHost* host) { return reinterpret_cast<PF_ProgPtr>(host); }
+}  // namespace
+
+TestHost::TestHost(const std::string& modulePath) : module_(dlopen(modulePath.c_str(), RTLD_NOW | RTLD_LOCAL)) {
+    if (!module_) throw std::runtime_error("cannot load " + modulePath + ": " + dlerror());
+    entry_ = reinterpret_cast<PluginDataEntryFunctionPtr>(dlsym(module_.get(), "PluginDataEntryFunction"));
+    main_ = reinterpret_cast<EffectMainPtr>(dlsym(module_.get(), "EffectMain"));
+    if (!entry_ || !main_) throw std::runtime_error(modulePath + " lacks an entry point");
+    inData_.inter = hostInteractCallbacks();
+    inData_.utils = hostUtilCallbacks();
+    inData_.effect_ref = effectReference(this);
+    inData_.quality = 0;
+    inData_.appl_id = PF_APPL_ID_AFTER_EFFECTS;
+    inData_.downsample_x = {1, 1};
+    inData_.downsample_y = {1, 1};
+    inData_.pica_basicP = hostBasicSuite();
+    registerEffect();
+}
+
+TestHost::~TestHost() = default;
+
+PF_Err TestHost::registerEffect(PF_Err callbackResult) {
+    const CurrentHostScope scope(this);
+    registrationCallbackResult_ = callbackResult;
+    return entry_(this, hostRegistrationCallback(), hostBasicSuite(), "Veltrace test host", "1.0");
+}
+
+PF_Err TestHost::command(PF_Cmd cmd, PF_OutData* out, PF_ParamDef* params[], PF_LayerDef* output, void* extra) {
+    const CurrentHostScope scope(this);
+    PF_InData in = inData_;
+    return main_(cmd, &in, out, params, output, extra);
+}
+
+PF_Err TestHost::setupParams(PF_OutData* out) {
+    {
+        const std::lock_guard lock(mutex_);
+        registered_.clear();
+    }
+    return command(PF_Cmd_PARAMS_SETUP, out);
+}
+
+HostLedger TestHost::ledger() const {
+    const std::lock_guard lock(mutex_);
+    return ledger_;
+}
+
+void TestHost::resetLedger() {
+    const std::lock_guard lock(mutex_);
+    ledger_ = HostLedger{};
+}
+
+void TestHost::setFaults(const FaultPlan& faults) {
+    const std::lock_guard lock(mutex_);
+    faults_ = faults;
+}
+
+A_long TestHost::enter(const char* operation) {
+    const std::lock_guard lock(mutex_);
+    const int n = ++ledger_.calls[operation];
+    return faults_.failOperation == operation && faults_.failAt == n ? faults_.failWith : 0;
+}
+
+bool TestHost::suiteMissing(const char* name, A_long version) const {
+    const std::lock_guard lock(mutex_);
+    return faults_.missingSuites.count(suiteKey(name, version)) != 0;
+}
+
+void TestHost::noteAcquire(const char* name, A_long version, bool ok) {
+    if (!ok) return;
+    const std::lock_guard lock(mutex_);
+    ++ledger_.acquired[suiteKey(name, version)];
+}
+
+void TestHost::noteRelease(const char* name, A_long version) {
+    const std::lock_guard lock(mutex_);
+    ++ledger_.released[suiteKey(name, version)];
+}
+
+void TestHost::keepRegisteredParam(const PF_ParamDef& def) {
+    const std::lock_guard lock(mutex_);
+    registered_.push_back(def);
+}
+
+void TestHost::keepRegistration(const EffectRegistration& registration) { registration_ = registration; }
