@@ -46,6 +46,12 @@ std::vector<curveCoords> splitCubicAtT(const double* k, double t0, double t1) {
     return pieces;
 }
 
+curveCoords cubicPiece(const double (&pt)[8], double t0, double t1) {
+    double k[8];
+    calcCubicParameters(pt[0], pt[1], pt[2], pt[3], pt[4], pt[5], pt[6], pt[7], k);
+    return splitCubicAtT(k, t0, t1).at(1);
+}
+
 double clampFloat(double x) {
     if (x < 0.0) x = 0.0;
     if (x > 1.0) x = 1.0;

@@ -22,5 +22,9 @@ void calcCubicParameters(double x0, double y0, double x1, double y1, double x2, 
 // t0 > t1 gives a middle piece that runs backwards.
 std::vector<curveCoords> splitCubicAtT(const double* coefficients, double t0, double t1);
 
+// The piece [t0, t1] of the cubic p0, p1, p2, p3: the middle sub-curve of
+// splitCubicAtT on its coefficients.
+curveCoords cubicPiece(const double (&points)[8], double t0, double t1);
+
 // x limited to [0, 1].
 double clampFloat(double x);

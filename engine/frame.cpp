@@ -1,6 +1,8 @@
 #include "engine/frame.h"
 
+#include "engine/arc_style.h"
 #include "engine/line_style.h"
+#include "engine/pipe_style.h"
 
 FrameContexts createFrameContexts(myParams* p, int width, int height) {
     FrameContexts frame;
@@ -16,6 +18,8 @@ FrameContexts createFrameContexts(myParams* p, int width, int height) {
 void drawStylePass(myParams* p, PF_ParamDef* const params[]) {
     switch (p->mode) {
         case kModeLine: drawLineStyle(p, params); break;
+        case kModeArc: drawArcStyle(p, params); break;
+        case kModePipe: drawPipeStyle(p); break;
         default: break;
     }
 }

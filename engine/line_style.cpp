@@ -3,6 +3,7 @@
 #include "engine/cubic.h"
 #include "engine/param_points.h"
 #include "engine/param_index.h"
+#include "engine/route.h"
 #include "engine/trim_windows.h"
 
 namespace {
@@ -27,15 +28,11 @@ bool isStraight(const myParams& p) {
 }
 
 void drawTrimmedLine(myParams* p) {
-    double k[8];
-    calcCubicParameters(p->start.x, p->start.y, p->startHandle.x, p->startHandle.y, p->endHandle.x,
-                        p->endHandle.y, p->end.x, p->end.y, k);
     const A_FloatPoint window = p->trimWindows.at(static_cast<std::size_t>(p->lineIndex));
-    const curveCoords q = splitCubicAtT(k, window.x, window.y).at(1);
-    if (window.x < window.y) {
-        cairo_move_to(p->cr, q.x0, q.y0);
-        cairo_curve_to(p->cr, q.x1, q.y1, q.x2, q.y2, q.x3, q.y3);
-    }
+    const curveCoords q = cubicPiece({p->start.x, p->start.y, p->startHandle.x, p->startHandle.y, p->endHandle.x,
+                                      p->endHandle.y, p->end.x, p->end.y},
+                                     window.x, window.y);
+    if (window.x < window.y) appendCurve(p->cr, q, true);
 }
 
 }  // namespace

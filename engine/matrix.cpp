@@ -35,10 +35,12 @@ int ScaleMatrix(PF_FloatMatrix* m, double sx, double sy) {
     return 0;
 }
 
-A_FloatPoint transformPoint(const PF_FloatMatrix& steps, A_FloatPoint p) {
+A_FloatPoint reflectPoint(A_FloatPoint p, A_FloatPoint centre, double sx, double sy) {
     PF_FloatMatrix m;
     SetIdentityMatrix(&m);
     TranslateMatrix(&m, p.x, p.y);
-    CCU_ConcatMatrix(&steps, &m);
+    TranslateMatrix(&m, -centre.x, -centre.y);
+    ScaleMatrix(&m, sx, sy);
+    TranslateMatrix(&m, centre.x, centre.y);
     return A_FloatPoint{m.mat[2][0], m.mat[2][1]};
 }

@@ -16,6 +16,8 @@ int TranslateMatrix(PF_FloatMatrix* m, double tx, double ty);
 // m <- m * S(sx, sy); exactly (1, 1) leaves m untouched. Returns 0.
 int ScaleMatrix(PF_FloatMatrix* m, double sx, double sy);
 
-// The point p moved by the steps already concatenated into steps: the
-// translation row of T(p) * steps.
-A_FloatPoint transformPoint(const PF_FloatMatrix& steps, A_FloatPoint p);
+// p mirrored or turned about centre: from the identity, concatenate T(p),
+// T(-centre), S(sx, sy) and T(centre), and read off the translation row.
+// (-1, 1) mirrors in the vertical line through centre, (1, -1) in the
+// horizontal one, (-1, -1) turns p by 180 degrees about centre.
+A_FloatPoint reflectPoint(A_FloatPoint p, A_FloatPoint centre, double sx, double sy);

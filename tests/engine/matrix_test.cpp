@@ -15,15 +15,13 @@ TEST(Matrix, MirrorInAVerticalLine) {
     TranslateMatrix(&m, 1, 0);
     EXPECT_EQ(m.mat[2][0], -1.0);
     EXPECT_EQ(m.mat[2][1], 4.0);
+    const A_FloatPoint q = reflectPoint({3, 4}, {1, 0}, -1, 1);
+    EXPECT_EQ(q.x, -1.0);
+    EXPECT_EQ(q.y, 4.0);
 }
 
 TEST(Matrix, ReflectThroughAPoint) {
-    PF_FloatMatrix steps;
-    SetIdentityMatrix(&steps);
-    TranslateMatrix(&steps, -1, -1);
-    ScaleMatrix(&steps, -1, -1);
-    TranslateMatrix(&steps, 1, 1);
-    const A_FloatPoint p = transformPoint(steps, {3, 4});
+    const A_FloatPoint p = reflectPoint({3, 4}, {1, 1}, -1, -1);
     EXPECT_EQ(p.x, -1.0);
     EXPECT_EQ(p.y, -2.0);
 }

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -47,15 +48,15 @@ struct Expected {
 inline constexpr double kPathTolerance = 1.0 / 256.0;
 
 inline void expectPath(const std::vector<PathElement>& got, const std::vector<Expected>& expected,
-                       const std::string& name) {
+                       const std::string& name, double tolerance = kPathTolerance) {
     ASSERT_EQ(got.size(), expected.size()) << name;
     for (std::size_t i = 0; i < got.size(); ++i) {
         EXPECT_EQ(got[i].op, expected[i].op) << name << " element " << i;
         ASSERT_EQ(got[i].points.size(), expected[i].points.size()) << name << " element " << i;
         for (std::size_t k = 0; k < got[i].points.size(); ++k) {
-            EXPECT_NEAR(got[i].points[k].x, expected[i].points[k].x, kPathTolerance)
+            EXPECT_NEAR(got[i].points[k].x, expected[i].points[k].x, tolerance)
                 << name << " element " << i << " point " << k;
-            EXPECT_NEAR(got[i].points[k].y, expected[i].points[k].y, kPathTolerance)
+            EXPECT_NEAR(got[i].points[k].y, expected[i].points[k].y, tolerance)
                 << name << " element " << i << " point " << k;
         }
     }
@@ -69,6 +70,16 @@ inline std::vector<A_FloatPoint> subPathEnds(const std::vector<PathElement>& pat
         if (last && path[i].op != PathOp::Move) ends.push_back(path[i].points.back());
     }
     return ends;
+}
+
+// Every coordinate of every element is a finite number.
+inline bool allFinite(const std::vector<PathElement>& path) {
+    for (const auto& e : path) {
+        for (const auto& pt : e.points) {
+            if (!std::isfinite(pt.x) || !std::isfinite(pt.y)) return false;
+        }
+    }
+    return true;
 }
 
 inline int countOps(const std::vector<PathElement>& path, PathOp op) {
