@@ -1,27 +1,100 @@
-// veltrace: draws frames of the effect from the command line.
+// veltrace: renders frames of the effect from the command line, driving the
+// built module through the test host as a compositing host would.
 #include <CLI/CLI.hpp>
-#include <cstdio>
+#include <nlohmann/json.hpp>
 
-#include "testhost/engine_frame.h"
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+
+#include "cli/cli_error.h"
+#include "cli/frame_job.h"
+#include "cli/image_files.h"
+#include "cli/param_names.h"
+#include "controls/param_table.h"
 
 namespace {
 
-struct RenderOptions {
-    std::string output = "veltrace.png";
-    int width = 1920;
-    int height = 1080;
-};
+void addFrameOptions(CLI::App* command, FrameOptions& options) {
+    auto* width = command->add_option("--width", options.width, "Layer width in pixels (default 1920)")
+                      ->check(CLI::Range(1, 32767));
+    auto* height = command->add_option("--height", options.height, "Layer height in pixels (default 1080)")
+                       ->check(CLI::Range(1, 32767));
+    command->add_option("--input", options.input, "PNG image used as the layer; its size sets the layer's")
+        ->excludes(width)
+        ->excludes(height);
+    command->add_option("--downsample", options.downsample, "Render at 1/N resolution, as a host's preview does")
+        ->check(CLI::Range(1, 64));
+    command->add_option("--set", options.sets,
+                        "NAME=VALUE: a parameter by index or name (see 'veltrace params'), repeatable");
+    command->add_option("--params", options.preset, "JSON preset: an object of NAME: VALUE, applied before --set");
+}
 
-int renderDefaultFrame(const RenderOptions& options) {
-    const auto registered = defaultDefinitions();
-    const PF_EffectWorld layer{options.width, options.height, options.width * 4, nullptr,
-                               {0, 0, options.width, options.height}};
-    ParamArray params(registered, layer);
-    const EngineFrame frame = drawEngineFrame(params, options.width, options.height);
-    const cairo_status_t status = cairo_surface_write_to_png(frame.contexts.surface.get(), options.output.c_str());
-    if (status != CAIRO_STATUS_SUCCESS) {
-        std::fprintf(stderr, "veltrace: cannot write %s: %s\n", options.output.c_str(), cairo_status_to_string(status));
-        return 2;
+nlohmann::json pathJson(const std::vector<PathElement>& path) {
+    nlohmann::json elements = nlohmann::json::array();
+    for (const PathElement& e : path) {
+        nlohmann::json points = nlohmann::json::array();
+        for (const A_FloatPoint& p : e.points) points.push_back({p.x, p.y});
+        elements.push_back({{"op", pathOpName(e.op)}, {"points", points}});
+    }
+    return elements;
+}
+
+int render(const FrameOptions& options, const std::string& output) {
+    const std::string extension = std::filesystem::path(output).extension().string();
+    if (extension != ".png" && extension != ".svg" && extension != ".pdf") {
+        throw CliError("cannot write " + output + ": the name must end in .png, .svg or .pdf");
+    }
+    FrameJob job(options);
+    if (extension == ".png") {
+        writeWorldPng(*job.render(), output);
+    } else {
+        job.renderVector(output);
+    }
+    return 0;
+}
+
+int paths(const FrameOptions& options) {
+    FrameJob job(options);
+    const FramePaths frame = job.paths();
+    std::cout << nlohmann::json{{"main", pathJson(frame.main)}, {"handles", pathJson(frame.handles)}}.dump() << "\n";
+    return 0;
+}
+
+nlohmann::json paramJson(int index, const PF_ParamDef& def) {
+    nlohmann::json row{{"index", index},
+                       {"group", paramGroupPath(index)},
+                       {"name", paramDisplayName(index)},
+                       {"spelling", paramSpelling(index)},
+                       {"kind", paramKindName(def.param_type)},
+                       {"id", def.uu.id}};
+    const std::string value = formatParamValue(def);
+    if (!value.empty()) row["default"] = value;
+    if (def.param_type == PF_Param_FLOAT_SLIDER) row["valid"] = {def.u.fs_d.valid_min, def.u.fs_d.valid_max};
+    if (def.param_type == PF_Param_POPUP) row["choices"] = def.u.pd.u.namesptr;
+    return row;
+}
+
+int listParams(bool json) {
+    FrameOptions options;
+    FrameJob job(options);
+    nlohmann::json rows = nlohmann::json::array();
+    for (int index = 1; index < veltrace::kParamCount; ++index) {
+        if (job.params()[index].param_type == PF_Param_GROUP_END) continue;
+        rows.push_back(paramJson(index, job.params()[index]));
+    }
+    if (json) {
+        std::cout << rows.dump(2) << "\n";
+        return 0;
+    }
+    std::printf("%-5s %-36s %-9s %-24s %-16s %s\n", "index", "name", "kind", "default", "valid", "id");
+    for (const auto& row : rows) {
+        std::string valid;
+        if (row.contains("valid")) valid = nlohmann::json(row["valid"][0]).dump() + " .. " + nlohmann::json(row["valid"][1]).dump();
+        if (row.contains("choices")) valid = row["choices"].get<std::string>();
+        std::printf("%-5d %-36s %-9s %-24s %-16s %d\n", row["index"].get<int>(),
+                    row["spelling"].get<std::string>().c_str(), row["kind"].get<std::string>().c_str(),
+                    row.value("default", std::string()).c_str(), valid.c_str(), row["id"].get<int>());
     }
     return 0;
 }
@@ -29,18 +102,41 @@ int renderDefaultFrame(const RenderOptions& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    CLI::App app{"veltrace: draws frames of the Veltrace effect"};
+    CLI::App app{"veltrace: renders frames of the Veltrace effect through its module"};
     app.require_subcommand(1);
-    RenderOptions options;
-    CLI::App* render = app.add_subcommand("render", "Render the default frame to a PNG file");
-    render->add_option("-o,--output", options.output, "Output PNG file")->capture_default_str();
-    render->add_option("--width", options.width, "Frame width in pixels")->check(CLI::Range(1, 32767))->capture_default_str();
-    render->add_option("--height", options.height, "Frame height in pixels")->check(CLI::Range(1, 32767))->capture_default_str();
+    FrameOptions options;
+    std::string output = "veltrace.png";
+    bool json = false;
+
+    CLI::App* renderCommand = app.add_subcommand("render", "Render one frame to a PNG, SVG or PDF file");
+    renderCommand->add_option("-o,--output", output, "Output file: .png (the effect's pixels), .svg or .pdf")
+        ->capture_default_str();
+    addFrameOptions(renderCommand, options);
+    CLI::App* pathsCommand = app.add_subcommand("paths", "Print the frame's sub-paths as JSON");
+    addFrameOptions(pathsCommand, options);
+    CLI::App* paramsCommand = app.add_subcommand("params", "List the parameters and how to name them");
+    paramsCommand->add_flag("--json", json, "Print JSON");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
-        const int code = app.exit(e);
-        return code == 0 ? 0 : 2;
+        if (e.get_exit_code() == 0) return app.exit(e);
+        std::fprintf(stderr, "veltrace: %s\n", e.what());
+        return 2;
     }
-    return renderDefaultFrame(options);
+    try {
+        if (renderCommand->parsed()) return render(options, output);
+        if (pathsCommand->parsed()) return paths(options);
+        return listParams(json);
+    } catch (const CliError& e) {
+        std::fprintf(stderr, "veltrace: %s\n", e.what());
+        return 2;
+    } catch (const EffectError& e) {
+        std::fprintf(stderr, "veltrace: %s: the effect returned %d (%s)\n", e.what(), e.code(),
+                     effectErrorName(e.code()).c_str());
+        return 1;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "veltrace: %s\n", e.what());
+        return 1;
+    }
 }

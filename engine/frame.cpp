@@ -5,8 +5,12 @@
 #include "engine/pipe_style.h"
 
 FrameContexts createFrameContexts(myParams* p, int width, int height) {
+    return createFrameContexts(p, CairoSurfacePtr(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height)));
+}
+
+FrameContexts createFrameContexts(myParams* p, CairoSurfacePtr surface) {
     FrameContexts frame;
-    frame.surface.reset(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, width, height));
+    frame.surface = std::move(surface);
     frame.cr.reset(cairo_create(frame.surface.get()));
     if (p->handlesEnable) frame.handlesCr.reset(cairo_create(frame.surface.get()));
     p->surface = frame.surface.get();

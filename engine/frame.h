@@ -32,5 +32,9 @@ struct FrameContexts {
 // back in cairo's error state (cairo_surface_status tells).
 FrameContexts createFrameContexts(myParams* p, int width, int height);
 
+// The same on a surface of the caller's (an SVG or PDF surface, say),
+// which the result takes over.
+FrameContexts createFrameContexts(myParams* p, CairoSurfacePtr surface);
+
 // The style pass of p->mode (Line, Arc, Pipe); any other mode adds no path.
 void drawStylePass(myParams* p, PF_ParamDef* const params[]);

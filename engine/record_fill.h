@@ -14,5 +14,7 @@ using ColorReader = std::function<PF_PixelFloat(const PF_ParamDef&)>;
 // host's array of 63 definitions, indexed by ParamIndex): percent sliders
 // as fractions, popups 1-based, widths and dashes times downsample (the
 // horizontal downsample ratio), Start and End from 16.16, and the mode
-// invariants. Does not set span, the surface or the contexts.
-void fillDrawParams(myParams* p, PF_ParamDef* const params[], double downsample, const ColorReader& readColor);
+// invariants. Does not set span, the surface or the contexts. Returns false
+// when a value it read is not a finite number (a damaged project, or a
+// downsample ratio with denominator 0); the record is filled all the same.
+bool fillDrawParams(myParams* p, PF_ParamDef* const params[], double downsample, const ColorReader& readColor);

@@ -1,5 +1,52 @@
 #include "host/render_driver.h"
 
-// The render is not wired to the engine yet: the frame is left as the host
-// handed it.
-PF_Err renderFrame(PF_InData*, PF_OutData*, PF_ParamDef*[], PF_EffectWorld*) { return PF_Err_NONE; }
+#include "engine/frame.h"
+#include "engine/record_fill.h"
+#include "engine/stroke.h"
+#include "host/pixel_transfer.h"
+#include "host/suite_handler.h"
+
+namespace {
+
+double horizontalDownsample(const PF_InData& in) {
+    return static_cast<double>(in.downsample_x.num) / static_cast<double>(in.downsample_x.den);
+}
+
+// Fills the record, reading the colours through "PF ColorParamSuite",
+// which is released as soon as the record is filled. Returns false when a
+// value read is not a finite number.
+bool fillFromHost(PF_InData* in_data, PF_ParamDef* params[], myParams* p) {
+    AEGP_SuiteHandler colorSuites(in_data->pica_basicP);
+    const PF_ColorParamSuite1* colors = colorSuites.ColorParamSuite1();
+    return fillDrawParams(p, params, horizontalDownsample(*in_data), [&](const PF_ParamDef& def) {
+        PF_PixelFloat color{};
+        colors->PF_GetFloatingPointColorFromColorDef(in_data->effect_ref, &def, &color);
+        return color;
+    });
+}
+
+}  // namespace
+
+PF_Err renderFrame(PF_InData* in_data, PF_OutData*, PF_ParamDef* params[], PF_EffectWorld* output) {
+    AEGP_SuiteHandler suites(in_data->pica_basicP);
+    myParams p{};
+    const bool finite = fillFromHost(in_data, params, &p);
+    p.span = {p.end.x - p.start.x, p.end.y - p.start.y};
+    in_data->utils->fill(in_data->effect_ref, nullptr, nullptr, output);
+
+    // A damaged project's NaN or infinity would reach cairo as garbage
+    // coordinates; the frame stays cleared and the host learns it failed.
+    if (!finite) return PF_Err_INTERNAL_STRUCT_DAMAGED;
+    const FrameContexts frame = createFrameContexts(&p, output->width, output->height);
+    // cairo hands back a surface in an error state when it cannot allocate
+    // one (a world wider than 32767 pixels, say): report that, like any
+    // other failed allocation, rather than a frame that was never drawn.
+    if (cairo_surface_status(frame.surface.get()) != CAIRO_STATUS_SUCCESS) return PF_Err_INTERNAL_STRUCT_DAMAGED;
+
+    setupStrokeContexts(&p);
+    drawStylePass(&p, params);
+    strokeFrame(&p, params);
+    transferSurfaceToWorld(in_data, frame.surface.get(), output);
+    if (p.compositeOverOriginal) return compositeInputBehind(in_data, suites, params, output);
+    return PF_Err_NONE;
+}

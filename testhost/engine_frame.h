@@ -11,10 +11,15 @@ struct EngineFrame {
     myParams record;
 };
 
-// Fills a record from params (colours as the colour suite converts them,
-// downsample 1), then draws and strokes the frame on a width x height
-// surface. The result owns the surface; record points into it.
+// Fills a record from params (colours as the colour suite converts them),
+// then draws and strokes the frame on a width x height image surface. The
+// result owns the surface; record points into it.
 EngineFrame drawEngineFrame(ParamArray& params, int width, int height);
 
-// The same record fill and contexts, without drawing: for path tests.
-EngineFrame prepareEngineFrame(ParamArray& params, int width, int height);
+// The record fill and the contexts on surface (taken over), without
+// drawing: for path tests and vector output.
+EngineFrame prepareEngineFrame(ParamArray& params, CairoSurfacePtr surface, double downsample = 1.0);
+EngineFrame prepareEngineFrame(ParamArray& params, int width, int height, double downsample = 1.0);
+
+// The style pass and the strokes of a prepared frame.
+void finishEngineFrame(EngineFrame& frame, ParamArray& params);

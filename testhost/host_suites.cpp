@@ -1,5 +1,7 @@
 #include "testhost/host_suites.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -40,6 +42,57 @@ A_char* copyString(A_char* dst, const A_char* src) {
     return dst;
 }
 
+PF_Pixel& pixelAt(const PF_EffectWorld& world, int x, int y) {
+    auto* bytes = reinterpret_cast<std::uint8_t*>(world.data);
+    return *reinterpret_cast<PF_Pixel*>(bytes + std::int64_t{y} * world.rowbytes + 4 * std::int64_t{x});
+}
+
+PF_Err fillWorld(PF_ProgPtr, const PF_Pixel* color, const PF_Rect* rect, PF_EffectWorld* world) {
+    if (const PF_Err err = host().enter("fill")) return err;
+    const PF_Pixel value = color ? *color : PF_Pixel{0, 0, 0, 0};
+    const PF_Rect area = rect ? *rect : PF_Rect{0, 0, world->width, world->height};
+    for (int y = std::max(area.top, 0); y < std::min(area.bottom, world->height); ++y) {
+        for (int x = std::max(area.left, 0); x < std::min(area.right, world->width); ++x) pixelAt(*world, x, y) = value;
+    }
+    return PF_Err_NONE;
+}
+
+PF_Err pixelData8(PF_EffectWorld* world, PF_Pixel* pixels0, PF_Pixel8** pixels) {
+    if (const PF_Err err = host().enter("get_pixel_data8")) return err;
+    *pixels = pixels0 ? pixels0 : world->data;
+    return PF_Err_NONE;
+}
+
+// Straight-alpha "behind": the destination stays in front of the source.
+PF_Pixel behind(const PF_Pixel& front, const PF_Pixel& back) {
+    const double af = front.alpha / 255.0;
+    const double ab = back.alpha / 255.0 * (1.0 - af);
+    const double a = af + ab;
+    if (a <= 0.0) return PF_Pixel{0, 0, 0, 0};
+    auto mix = [&](A_u_char f, A_u_char b) {
+        return static_cast<A_u_char>(std::lround((f * af + b * ab) / a));
+    };
+    return PF_Pixel{static_cast<A_u_char>(std::lround(a * 255.0)), mix(front.red, back.red),
+                    mix(front.green, back.green), mix(front.blue, back.blue)};
+}
+
+PF_Err transferRect(PF_ProgPtr, PF_Quality, PF_ModeFlags, PF_Field, const PF_Rect* src_rect,
+                    const PF_EffectWorld* src, const PF_CompositeMode* mode, const PF_MaskWorld*, A_long dest_x,
+                    A_long dest_y, PF_EffectWorld* dst) {
+    if (const PF_Err err = host().enter("transfer_rect")) return err;
+    if (mode->xfer != PF_Xfer_BEHIND || mode->opacity != 255) return PF_Err_BAD_CALLBACK_PARAM;
+    for (int y = std::max(src_rect->top, 0); y < std::min(src_rect->bottom, src->height); ++y) {
+        for (int x = std::max(src_rect->left, 0); x < std::min(src_rect->right, src->width); ++x) {
+            const int dx = dest_x + x - src_rect->left;
+            const int dy = dest_y + y - src_rect->top;
+            if (dx < 0 || dy < 0 || dx >= dst->width || dy >= dst->height) continue;
+            PF_Pixel& out = pixelAt(*dst, dx, dy);
+            out = behind(out, pixelAt(*src, x, y));
+        }
+    }
+    return PF_Err_NONE;
+}
+
 // ---- suites ----
 A_long ansiSprintf(A_char* buffer, const A_char* format, ...) {
     host().enter("sprintf");
@@ -62,7 +115,7 @@ const PF_ColorParamSuite1 kColorParamSuite{&floatColor};
 // Served so the suite cache can acquire them; their operations arrive with
 // the commands that use them.
 const PF_HandleSuite2 kHandleSuite{};
-const PF_WorldTransformSuite1 kWorldTransformSuite{};
+const PF_WorldTransformSuite1 kWorldTransformSuite{&transferRect};
 const AEGP_PFInterfaceSuite1 kPFInterfaceSuite{};
 const AEGP_StreamSuite7 kStreamSuite7{};
 const AEGP_StreamSuite9 kStreamSuite9{};
@@ -122,7 +175,7 @@ SPErr releaseSuite(const char* name, A_long version) {
 }
 
 SPBasicSuite gBasicSuite{&acquireSuite, &releaseSuite};
-PF_UtilCallbacks gUtilCallbacks{{&copyString}, nullptr, nullptr};
+PF_UtilCallbacks gUtilCallbacks{{&copyString}, &fillWorld, &pixelData8};
 
 }  // namespace
 

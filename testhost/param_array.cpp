@@ -24,6 +24,14 @@ void ParamArray::setPoint(int index, double x, double y) {
     point.y_value = static_cast<PF_Fixed>(std::lround(y * 65536.0));
 }
 
+void ParamArray::scalePoints(double factor) {
+    for (auto& def : defs_) {
+        if (def.param_type != PF_Param_POINT) continue;
+        def.u.td.x_value = static_cast<PF_Fixed>(std::lround(def.u.td.x_value * factor));
+        def.u.td.y_value = static_cast<PF_Fixed>(std::lround(def.u.td.y_value * factor));
+    }
+}
+
 std::array<PF_ParamDef, veltrace::kParamCount - 1> defaultDefinitions() {
     std::array<PF_ParamDef, veltrace::kParamCount - 1> defs{};
     for (int i = 1; i < veltrace::kParamCount; ++i) {

@@ -22,6 +22,10 @@ public:
     // Sets a point parameter in layer pixels.
     void setPoint(int index, double x, double y);
 
+    // Multiplies every point parameter by factor, as a host delivers points
+    // for a downsampled render.
+    void scalePoints(double factor);
+
 private:
     std::array<PF_ParamDef, veltrace::kParamCount> defs_{};
     std::array<PF_ParamDef*, veltrace::kParamCount> pointers_{};

@@ -48,9 +48,14 @@ PF_Err TestHost::registerEffect(PF_Err callbackResult) {
 }
 
 PF_Err TestHost::command(PF_Cmd cmd, PF_OutData* out, PF_ParamDef* params[], PF_LayerDef* output, void* extra) {
+    return command(inData_, cmd, out, params, output, extra);
+}
+
+PF_Err TestHost::command(const PF_InData& in, PF_Cmd cmd, PF_OutData* out, PF_ParamDef* params[],
+                         PF_LayerDef* output, void* extra) {
     const CurrentHostScope scope(this);
-    PF_InData in = inData_;
-    return main_(cmd, &in, out, params, output, extra);
+    PF_InData copy = in;
+    return main_(cmd, &copy, out, params, output, extra);
 }
 
 PF_Err TestHost::setupParams(PF_OutData* out) {

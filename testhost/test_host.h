@@ -41,6 +41,9 @@ public:
     // Sends one command to EffectMain with a copy of inData(); thread-safe.
     PF_Err command(PF_Cmd cmd, PF_OutData* out, PF_ParamDef* params[] = nullptr, PF_LayerDef* output = nullptr,
                    void* extra = nullptr);
+    // The same with an input record of the caller's (a copy is passed).
+    PF_Err command(const PF_InData& in, PF_Cmd cmd, PF_OutData* out, PF_ParamDef* params[] = nullptr,
+                   PF_LayerDef* output = nullptr, void* extra = nullptr);
 
     // Parameter setup: the definitions the module adds are kept, in order.
     PF_Err setupParams(PF_OutData* out);
