@@ -1,0 +1,175 @@
+// The veltrace command, run as a user runs it.
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "cli/frame_job.h"
+#include "cli/image_files.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct RunResult {
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+std::string slurp(const fs::path& path) {
+    std::ifstream in(path);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+class Cli : public ::testing::Test {
+protected:
+    fs::path dir;
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("veltrace_cli_" + std::to_string(::getpid()) + "_" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    RunResult run(const std::string& args) {
+        const std::string command = std::string("cd '") + dir.string() + "' && '" + VELTRACE_CLI_PATH + "' " + args +
+                                    " > out.txt 2> err.txt";
+        const int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(dir / "out.txt"), slurp(dir / "err.txt")};
+    }
+    // Files other than the captured output.
+    std::vector<std::string> files() const {
+        std::vector<std::string> names;
+        for (const auto& e : fs::recursive_directory_iterator(dir)) {
+            const std::string name = fs::relative(e.path(), dir).string();
+            if (name != "out.txt" && name != "err.txt") names.push_back(name);
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+};
+
+struct Invocation {
+    const char* args;
+    int exitCode;
+    const char* errorContains;  // "" when stderr must be empty
+};
+
+TEST_F(Cli, GoodAndBadInvocations) {
+    std::ofstream(dir / "preset.json") << R"({"Mode": "Pipe", "Trim Paths/End": 40, "Trim Paths/Enable": true})";
+    std::ofstream(dir / "broken.json") << "{\"Mode\": ";
+    std::ofstream(dir / "notpng.png") << "hello";
+    const Invocation cases[] = {
+        {"render -o a.png --width 64 --height 48", 0, ""},
+        {"render -o a.png --width 64 --height 48 --set 13=3 --set End=10,20", 0, ""},
+        {"render -o a.png --width 64 --height 48 --set 'Stroke/Color=#ff0000' --set 'Trim Paths/End=40'", 0, ""},
+        {"render -o a.png --width 64 --height 48 --set 'Stroke/Color=10,20,30' --set Mode=arc --set Symmetrical=true", 0, ""},
+        {"render -o a.png --width 64 --height 48 --params preset.json", 0, ""},
+        {"render -o a.svg --width 64 --height 48", 0, ""},
+        {"render -o a.pdf --width 64 --height 48 --set Mode=2", 0, ""},
+        {"render -o a.png --width 64 --height 48 --downsample 2", 0, ""},
+        {"render --help", 0, ""},
+        {"render -o a.png --set Bogus=1", 2, "unknown parameter \"Bogus\""},
+        {"render -o a.png --set Enable=on", 2, "ambiguous parameter \"Enable\"; say one of: \"Style/Stroke/Enable\""},
+        {"render -o a.png --set 'Line Width=6000'", 2, "expected a number from 0 to 5000"},
+        {"render -o a.png --set Mode=Spiral", 2, "expected one of Line|Arc|Pipe"},
+        {"render -o a.png --set Mode=4", 2, "bad value \"4\" for Mode"},
+        {"render -o a.png --set Symmetrical=maybe", 2, "expected on, off, 1, 0, true or false"},
+        {"render -o a.png --set 'Color=#12345'", 2, "ambiguous parameter \"Color\""},
+        {"render -o a.png --set 'Style/Color=#12345'", 2, "expected #rrggbb or r,g,b"},
+        {"render -o a.png --set Start=1", 2, "expected x,y in layer pixels"},
+        {"render -o a.png --set 'Create Nulls=1'", 2, "has no value to set"},
+        {"render -o a.png --set 63=1", 2, "no parameter with index 63"},
+        {"render -o a.png --set Mode", 2, "expected NAME=VALUE"},
+        {"render -o a.png --frobnicate", 2, "frobnicate"},
+        {"render -o a.png --width 0", 2, "width"},
+        {"render -o a.png --input missing.png", 2, "cannot read missing.png"},
+        {"render -o a.png --input notpng.png", 2, "cannot read notpng.png"},
+        {"render -o a.png --params broken.json", 2, "is not valid JSON"},
+        {"render -o a.txt", 2, "must end in .png, .svg or .pdf"},
+        {"render -o no/such/dir/a.png --width 8 --height 8", 2, "cannot write no/such/dir/a.png"},
+        {"", 2, "A subcommand is required"},
+    };
+    for (const Invocation& c : cases) {
+        const std::vector<std::string> before = files();
+        const RunResult r = run(c.args);
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.args << "\n" << r.err;
+        if (*c.errorContains) {
+            EXPECT_NE(r.err.find(c.errorContains), std::string::npos) << c.args << "\n" << r.err;
+            EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << "one line: " << r.err;
+            EXPECT_EQ(files(), before) << "a refused run leaves no file: " << c.args;
+        } else {
+            EXPECT_EQ(r.err, "") << c.args;
+        }
+    }
+    // Every output that exists is whole: no temporary files are left behind.
+    for (const std::string& name : files()) EXPECT_EQ(name.find(".XXXXXX"), std::string::npos) << name;
+    for (const std::string& name : files()) EXPECT_TRUE(name.find('.') == name.rfind('.')) << name;
+}
+
+TEST_F(Cli, DefaultFramePixels) {
+    ASSERT_EQ(run("render -o frame.png").exitCode, 0);
+    const auto world = readWorldPng((dir / "frame.png").string());
+    ASSERT_EQ(world->width(), 1920);
+    ASSERT_EQ(world->height(), 1080);
+    const PF_Pixel centre = world->at(960, 540);
+    EXPECT_EQ(centre.alpha, 255);
+    EXPECT_EQ(centre.red, 128);
+    EXPECT_EQ(centre.green, 128);
+    EXPECT_EQ(centre.blue, 128);
+    EXPECT_EQ(world->at(1919, 0).alpha, 0);
+    EXPECT_EQ(world->at(1919, 0).red, 0);
+}
+
+TEST_F(Cli, PngHoldsTheWorldsBytes) {
+    // Partly transparent pixels must not be premultiplied on the way.
+    FrameOptions options;
+    options.width = 96;
+    options.height = 64;
+    options.sets = {"Opacity=37", "Line Width=9", "Enable Gradient=on"};
+    FrameJob job(options);
+    const auto world = job.render();
+    const std::string path = (dir / "exact.png").string();
+    writeWorldPng(*world, path);
+    const auto back = readWorldPng(path);
+    int partial = 0;
+    for (int y = 0; y < 64; ++y) {
+        for (int x = 0; x < 96; ++x) {
+            const PF_Pixel a = world->at(x, y);
+            const PF_Pixel b = back->at(x, y);
+            ASSERT_EQ(std::memcmp(&a, &b, 4), 0) << x << "," << y;
+            partial += a.alpha > 0 && a.alpha < 255;
+        }
+    }
+    EXPECT_GT(partial, 0);
+}
+
+TEST_F(Cli, ParamsAndPaths) {
+    const RunResult params = run("params --json");
+    ASSERT_EQ(params.exitCode, 0);
+    const auto rows = nlohmann::json::parse(params.out);
+    EXPECT_EQ(rows.size(), 62u - 7u) << "the seven group ends are not listed";
+    EXPECT_EQ(rows[0]["name"], "Start");
+    EXPECT_EQ(rows[0]["default"], "480,270");
+
+    const RunResult paths = run("paths --width 400 --height 300 --set Start=100,100 --set End=300,200 --set Mode=Arc "
+                          "--set Curvature=50");
+    ASSERT_EQ(paths.exitCode, 0) << paths.err;
+    const auto frame = nlohmann::json::parse(paths.out);
+    ASSERT_EQ(frame["main"].size(), 4u);
+    EXPECT_EQ(frame["main"][0]["op"], "move");
+    EXPECT_EQ(frame["main"][1]["points"][0][0], 250.0);
+    EXPECT_EQ(frame["main"][2]["op"], "curve");
+    EXPECT_TRUE(frame["handles"].empty());
+}
+
+}  // namespace
