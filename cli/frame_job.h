@@ -53,6 +53,7 @@ public:
     FramePaths paths();
 
     ParamArray& params() { return effect_->params(); }
+    EffectInstance& effect() { return *effect_; }
     TestHost& host() { return host_; }
 
 private:

@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "cli/cli_error.h"
+#include "cli/controls_commands.h"
 #include "cli/frame_job.h"
 #include "cli/image_files.h"
 #include "cli/param_names.h"
@@ -117,6 +118,23 @@ int main(int argc, char** argv) {
     CLI::App* paramsCommand = app.add_subcommand("params", "List the parameters and how to name them");
     paramsCommand->add_flag("--json", json, "Print JSON");
 
+    std::vector<std::string> changed;
+    CLI::App* uiCommand = app.add_subcommand(
+        "ui", "Apply the values, send an interface update, then for each --changed the user-changed command and "
+              "another update; print what is hidden, Curvature's range and every value as JSON");
+    uiCommand->add_option("--set", options.sets, "NAME=VALUE, as for render; repeatable");
+    uiCommand->add_option("--changed", changed, "A parameter the user changed, by index or name; repeatable");
+
+    NullNamesOptions names;
+    CLI::App* nullsCommand = app.add_subcommand(
+        "create-nulls", "Press Create Nulls in a fresh project and print the project as JSON");
+    nullsCommand->add_option("--layer-name", names.layerName, "Name of the layer carrying the effect")
+        ->capture_default_str();
+    nullsCommand->add_option("--source-name", names.sourceName, "Name of the layer's source item")
+        ->capture_default_str();
+    nullsCommand->add_option("--effect-name", names.effectName, "Name of the effect instance")->capture_default_str();
+    nullsCommand->add_option("--set", options.sets, "NAME=VALUE, as for render; repeatable");
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -127,6 +145,16 @@ int main(int argc, char** argv) {
     try {
         if (renderCommand->parsed()) return render(options, output);
         if (pathsCommand->parsed()) return paths(options);
+        if (uiCommand->parsed()) {
+            FrameJob job(options);
+            std::cout << controlsState(job, changed).dump() << "\n";
+            return 0;
+        }
+        if (nullsCommand->parsed()) {
+            FrameJob job(options);
+            std::cout << createNullsProject(job, names).dump(2) << "\n";
+            return 0;
+        }
         return listParams(json);
     } catch (const CliError& e) {
         std::fprintf(stderr, "veltrace: %s\n", e.what());

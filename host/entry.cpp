@@ -1,10 +1,10 @@
 // The module's two exported entry points: registration and the command
 // entry, which dispatches each host command to its handler.
+#include "controls/param_setup.h"
+#include "controls/param_visibility.h"
 #include "host/command_guard.h"
 #include "host/global_commands.h"
 #include "host/render_driver.h"
-#include "host/ui_commands.h"
-#include "controls/param_setup.h"
 #include "resources/effect_identity.h"
 
 #define VELTRACE_EXPORT extern "C" __attribute__((visibility("default")))

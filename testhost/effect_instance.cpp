@@ -33,3 +33,14 @@ PF_Err EffectInstance::render(HostWorld& output) {
     PF_OutData out{};
     return host_.command(in_, PF_Cmd_RENDER, &out, params_->data(), &output.world());
 }
+
+PF_Err EffectInstance::updateParamsUI() {
+    PF_OutData out{};
+    return host_.command(in_, PF_Cmd_UPDATE_PARAMS_UI, &out, params_->data());
+}
+
+PF_Err EffectInstance::userChangedParam(int index) {
+    PF_OutData out{};
+    PF_UserChangedParamExtra extra{index};
+    return host_.command(in_, PF_Cmd_USER_CHANGED_PARAM, &out, params_->data(), nullptr, &extra);
+}

@@ -44,6 +44,11 @@ public:
     // Sends the render command for output.
     PF_Err render(HostWorld& output);
 
+    // The interface-update command, and the user-changed-parameter command
+    // for the parameter at index, on this instance's parameter array.
+    PF_Err updateParamsUI();
+    PF_Err userChangedParam(int index);
+
 private:
     TestHost& host_;
     std::unique_ptr<HostWorld> layer_;

@@ -6,6 +6,7 @@
 #include <optional>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "hostapi/ae_types.h"
 
@@ -13,6 +14,7 @@ struct HostLedger {
     std::map<std::string, int> calls;     // operation name -> count
     std::map<std::string, int> acquired;  // "suite name/version" -> count
     std::map<std::string, int> released;
+    std::vector<std::string> sequence;    // every operation, in call order
 
     // Suites acquired and not yet released, over all suites.
     int outstandingSuites() const;

@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "testhost/param_array.h"
+#include "testhost/project.h"
 #include "testhost/test_host.h"
 
 namespace {
@@ -93,7 +94,108 @@ PF_Err transferRect(PF_ProgPtr, PF_Quality, PF_ModeFlags, PF_Field, const PF_Rec
     return PF_Err_NONE;
 }
 
-// ---- suites ----
+// ---- AEGP suites, on the host's project ----
+Project& project() { return host().project(); }
+
+A_Err getEffectLayer(PF_ProgPtr, AEGP_LayerH* layer) {
+    if (const A_Err err = host().enter("AEGP_GetEffectLayer")) return err;
+    *layer = reinterpret_cast<AEGP_LayerH>(project().effectLayer);
+    return PF_Err_NONE;
+}
+
+A_Err getNewEffectForEffect(AEGP_PluginID id, PF_ProgPtr, AEGP_EffectRefH* effect) {
+    if (const A_Err err = host().enter("AEGP_GetNewEffectForEffect")) return err;
+    project().checkPluginId("AEGP_GetNewEffectForEffect", id);
+    *effect = project().newEffect();
+    return PF_Err_NONE;
+}
+
+A_Err getNewEffectStreamByIndex(AEGP_PluginID id, AEGP_EffectRefH effect, PF_ParamIndex index,
+                                AEGP_StreamRefH* stream) {
+    if (const A_Err err = host().enter("AEGP_GetNewEffectStreamByIndex")) return err;
+    project().checkPluginId("AEGP_GetNewEffectStreamByIndex", id);
+    return project().newEffectStream(effect, index, stream);
+}
+
+A_Err getStreamName(AEGP_StreamRefH stream, A_Boolean, A_char* name) {
+    if (const A_Err err = host().enter("AEGP_GetStreamName")) return err;
+    return project().streamName(stream, name);
+}
+
+A_Err disposeStream(AEGP_StreamRefH stream) {
+    if (const A_Err err = host().enter("AEGP_DisposeStream")) {
+        project().disposeStream(stream);  // the host still lets go of it
+        return err;
+    }
+    return project().disposeStream(stream);
+}
+
+A_Err getNewLayerStream(AEGP_PluginID id, AEGP_LayerH layer, AEGP_LayerStream which, AEGP_StreamRefH* stream) {
+    if (const A_Err err = host().enter("AEGP_GetNewLayerStream")) return err;
+    project().checkPluginId("AEGP_GetNewLayerStream", id);
+    return project().newLayerStream(layer, which, stream);
+}
+
+A_Err setStreamValue(AEGP_PluginID id, AEGP_StreamRefH stream, AEGP_StreamValue2* value) {
+    if (const A_Err err = host().enter("AEGP_SetStreamValue")) return err;
+    project().checkPluginId("AEGP_SetStreamValue", id);
+    return project().setValue(stream, value);
+}
+
+A_Err setExpression(AEGP_PluginID id, AEGP_StreamRefH stream, const A_char* expression) {
+    if (const A_Err err = host().enter("AEGP_SetExpression")) return err;
+    project().checkPluginId("AEGP_SetExpression", id);
+    return project().setExpression(stream, expression);
+}
+
+A_Err setDynamicStreamFlag(AEGP_StreamRefH stream, AEGP_DynStreamFlags flag, A_Boolean undoable, A_Boolean set) {
+    if (const A_Err err = host().enter("AEGP_SetDynamicStreamFlag")) return err;
+    return project().setHidden(stream, flag, undoable, set);
+}
+
+A_Err getNewParentStreamRef(AEGP_PluginID id, AEGP_StreamRefH stream, AEGP_StreamRefH* parent) {
+    if (const A_Err err = host().enter("AEGP_GetNewParentStreamRef")) return err;
+    project().checkPluginId("AEGP_GetNewParentStreamRef", id);
+    return project().newParentStream(stream, parent);
+}
+
+A_Err disposeEffect(AEGP_EffectRefH effect) {
+    if (const A_Err err = host().enter("AEGP_DisposeEffect")) {
+        project().disposeEffect(effect);  // the host still lets go of it
+        return err;
+    }
+    return project().disposeEffect(effect);
+}
+
+A_Err getLayerParentComp(AEGP_LayerH layer, AEGP_CompH* comp) {
+    if (const A_Err err = host().enter("AEGP_GetLayerParentComp")) return err;
+    return project().parentComp(layer, comp);
+}
+
+A_Err getLayerName(AEGP_LayerH layer, A_char* name, A_char* source) {
+    if (const A_Err err = host().enter("AEGP_GetLayerName")) return err;
+    return project().layerName(layer, name, source);
+}
+
+A_Err createNullInComp(const A_UTF16Char* name, AEGP_CompH comp, const A_Time*, AEGP_LayerH* layer) {
+    if (const A_Err err = host().enter("AEGP_CreateNullInComp")) return err;
+    return project().createNull(name, comp, layer);
+}
+
+A_Err startUndoGroup(const A_char* name) {
+    if (const A_Err err = host().enter("AEGP_StartUndoGroup")) return err;
+    return project().startUndoGroup(name);
+}
+
+A_Err endUndoGroup() {
+    if (const A_Err err = host().enter("AEGP_EndUndoGroup")) {
+        project().endUndoGroup();
+        return err;
+    }
+    return project().endUndoGroup();
+}
+
+// ---- PF suites ----
 A_long ansiSprintf(A_char* buffer, const A_char* format, ...) {
     host().enter("sprintf");
     std::va_list args;
@@ -112,20 +214,21 @@ PF_Err floatColor(PF_ProgPtr, const PF_ParamDef* def, PF_PixelFloat* out) {
 
 const PF_ANSICallbacksSuite1 kANSISuite{&ansiSprintf};
 const PF_ColorParamSuite1 kColorParamSuite{&floatColor};
-// Served so the suite cache can acquire them; their operations arrive with
-// the commands that use them.
+// The effect keeps its scratch pixel in local storage; the suite is served
+// so that the cache can still acquire it.
 const PF_HandleSuite2 kHandleSuite{};
 const PF_WorldTransformSuite1 kWorldTransformSuite{&transferRect};
-const AEGP_PFInterfaceSuite1 kPFInterfaceSuite{};
-const AEGP_StreamSuite7 kStreamSuite7{};
-const AEGP_StreamSuite9 kStreamSuite9{};
-const AEGP_DynamicStreamSuite2 kDynamicStreamSuite2{};
-const AEGP_DynamicStreamSuite3 kDynamicStreamSuite3{};
-const AEGP_EffectSuite2 kEffectSuite{};
-const AEGP_LayerSuite11 kLayerSuite11{};
-const AEGP_LayerSuite13 kLayerSuite13{};
-const AEGP_CompSuite19 kCompSuite{};
-const AEGP_UtilitySuite11 kUtilitySuite{};
+const AEGP_PFInterfaceSuite1 kPFInterfaceSuite{&getEffectLayer, &getNewEffectForEffect};
+const AEGP_StreamSuite7 kStreamSuite7{&getNewEffectStreamByIndex, &getStreamName, &disposeStream};
+const AEGP_StreamSuite9 kStreamSuite9{&getNewEffectStreamByIndex, &getNewLayerStream, &setStreamValue, &setExpression,
+                                      &disposeStream};
+const AEGP_DynamicStreamSuite2 kDynamicStreamSuite2{&setDynamicStreamFlag};
+const AEGP_DynamicStreamSuite3 kDynamicStreamSuite3{&getNewParentStreamRef};
+const AEGP_EffectSuite2 kEffectSuite{&disposeEffect};
+const AEGP_LayerSuite11 kLayerSuite11{&getLayerName};
+const AEGP_LayerSuite13 kLayerSuite13{&getLayerParentComp};
+const AEGP_CompSuite19 kCompSuite{&createNullInComp};
+const AEGP_UtilitySuite11 kUtilitySuite{&startUndoGroup, &endUndoGroup};
 
 struct ServedSuite {
     const char* name;

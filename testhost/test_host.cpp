@@ -23,7 +23,8 @@ namespace {
 PF_ProgPtr effectReference(TestHost* host) { return reinterpret_cast<PF_ProgPtr>(host); }
 }  // namespace
 
-TestHost::TestHost(const std::string& modulePath) : module_(dlopen(modulePath.c_str(), RTLD_NOW | RTLD_LOCAL)) {
+TestHost::TestHost(const std::string& modulePath)
+    : module_(dlopen(modulePath.c_str(), RTLD_NOW | RTLD_LOCAL)), project_(std::make_unique<Project>()) {
     if (!module_) throw std::runtime_error("cannot load " + modulePath + ": " + dlerror());
     entry_ = reinterpret_cast<PluginDataEntryFunctionPtr>(dlsym(module_.get(), "PluginDataEntryFunction"));
     main_ = reinterpret_cast<EffectMainPtr>(dlsym(module_.get(), "EffectMain"));
@@ -66,6 +67,8 @@ PF_Err TestHost::setupParams(PF_OutData* out) {
     return command(PF_Cmd_PARAMS_SETUP, out);
 }
 
+void TestHost::resetProject() { project_ = std::make_unique<Project>(); }
+
 HostLedger TestHost::ledger() const {
     const std::lock_guard lock(mutex_);
     return ledger_;
@@ -84,6 +87,7 @@ void TestHost::setFaults(const FaultPlan& faults) {
 A_long TestHost::enter(const char* operation) {
     const std::lock_guard lock(mutex_);
     const int n = ++ledger_.calls[operation];
+    ledger_.sequence.emplace_back(operation);
     return faults_.failOperation == operation && faults_.failAt == n ? faults_.failWith : 0;
 }
 

@@ -11,6 +11,7 @@
 
 #include "hostapi/ae_suites.h"
 #include "testhost/host_ledger.h"
+#include "testhost/project.h"
 
 struct EffectRegistration {
     bool called = false;
@@ -49,6 +50,10 @@ public:
     PF_Err setupParams(PF_OutData* out);
     const std::vector<PF_ParamDef>& registeredParams() const { return registered_; }
 
+    // The project the AEGP suites work on; resetProject starts a new one.
+    Project& project() { return *project_; }
+    void resetProject();
+
     HostLedger ledger() const;
     void resetLedger();
     void setFaults(const FaultPlan& faults);
@@ -74,6 +79,7 @@ private:
     PF_Err registrationCallbackResult_ = PF_Err_NONE;
     PF_InData inData_{};
     std::vector<PF_ParamDef> registered_;
+    std::unique_ptr<Project> project_;
 
     mutable std::mutex mutex_;
     HostLedger ledger_;

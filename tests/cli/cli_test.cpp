@@ -172,4 +172,27 @@ TEST_F(Cli, ParamsAndPaths) {
     EXPECT_TRUE(frame["handles"].empty());
 }
 
+TEST_F(Cli, ControlsCommands) {
+    const RunResult ui = run("ui --set Mode=Arc --set Curvature=250 --changed Symmetrical --changed 'Swap Colors'");
+    ASSERT_EQ(ui.exitCode, 0) << ui.err;
+    const auto state = nlohmann::json::parse(ui.out);
+    EXPECT_EQ(state["hidden"], nlohmann::json({7, 9, 20, 53, 59, 60, 61, 62}));
+    EXPECT_EQ(state["curvature"]["value"], 100.0);
+    EXPECT_EQ(state["curvature"]["valid"], nlohmann::json({0.0, 100.0}));
+    EXPECT_EQ(state["values"]["31"], "#00ff00ff");
+    EXPECT_EQ(state["values"]["32"], "#ff0000ff");
+
+    EXPECT_EQ(run("ui --changed Nothing").exitCode, 2);
+
+    const RunResult nulls = run("create-nulls --layer-name '' --source-name 'Solid 1' --effect-name Trace");
+    ASSERT_EQ(nulls.exitCode, 0) << nulls.err;
+    const auto project = nlohmann::json::parse(nulls.out);
+    ASSERT_EQ(project["layers"].size(), 3u);
+    EXPECT_EQ(project["layers"][1]["name"], "Solid 1_Trace_Start");
+    EXPECT_EQ(project["layers"][1]["position"], nlohmann::json({480.0, 270.0, 0.0}));
+    EXPECT_EQ(project["expressions"]["2"], "thisComp.layer(\"Solid 1_Trace_End\").toComp([0,0,0])");
+    EXPECT_EQ(project["undo_groups"][0]["name"], "Tie Nulls");
+    EXPECT_EQ(project["undo_groups"][0]["actions"].size(), 6u);
+}
+
 }  // namespace
