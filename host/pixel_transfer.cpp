@@ -40,13 +40,15 @@ void unpremultiplyRow(const std::uint32_t* src, PF_Pixel* dst, int width) {
     }
 }
 
-void transferSurfaceToWorld(PF_InData* in_data, cairo_surface_t* surface, PF_EffectWorld* output) {
+PF_Err transferSurfaceToWorld(PF_InData* in_data, cairo_surface_t* surface, PF_EffectWorld* output) {
     cairo_surface_flush(surface);
     const unsigned char* data = cairo_image_surface_get_data(surface);
     const std::int64_t stride = cairo_image_surface_get_stride(surface);
     PF_Pixel8* pixels = nullptr;
-    in_data->utils->get_pixel_data8(output, nullptr, &pixels);
-    if (data == nullptr || pixels == nullptr) return;
+    if (const PF_Err err = in_data->utils->get_pixel_data8(output, nullptr, &pixels)) return err;
+    if (pixels == nullptr) return PF_Err_INTERNAL_STRUCT_DAMAGED;
+    // An empty surface (0 x 0 world) has no data and nothing to transfer.
+    if (data == nullptr) return PF_Err_NONE;
     auto* out = reinterpret_cast<unsigned char*>(pixels);
     for (std::int64_t y = 0; y < output->height; ++y) {
         // 64-bit offsets: rows may lie more than 2 GiB into a buffer.
@@ -54,6 +56,7 @@ void transferSurfaceToWorld(PF_InData* in_data, cairo_surface_t* surface, PF_Eff
         auto* dst = reinterpret_cast<PF_Pixel*>(out + y * std::int64_t{output->rowbytes});
         unpremultiplyRow(src, dst, output->width);
     }
+    return PF_Err_NONE;
 }
 
 PF_Err compositeInputBehind(PF_InData* in_data, AEGP_SuiteHandler& suites, PF_ParamDef* params[],

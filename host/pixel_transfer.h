@@ -12,8 +12,10 @@
 // same size): straight colour, bytes in the order alpha, red, green, blue.
 // Partly transparent pixels become min(c * 255 / A, 255), truncated;
 // A = 0 and A = 255 keep their bytes. Row padding of the output is not
-// touched. The output's address is fetched once through get_pixel_data8.
-void transferSurfaceToWorld(PF_InData* in_data, cairo_surface_t* surface, PF_EffectWorld* output);
+// touched. The output's address is fetched once through get_pixel_data8;
+// when the host cannot give it, nothing is written and its error (or 512
+// for no address) is returned, so the frame is not reported as drawn.
+PF_Err transferSurfaceToWorld(PF_InData* in_data, cairo_surface_t* surface, PF_EffectWorld* output);
 
 // One row of the transfer: width pixels from src (cairo words) to dst.
 void unpremultiplyRow(const std::uint32_t* src, PF_Pixel* dst, int width);

@@ -46,7 +46,7 @@ PF_Err renderFrame(PF_InData* in_data, PF_OutData*, PF_ParamDef* params[], PF_Ef
     setupStrokeContexts(&p);
     drawStylePass(&p, params);
     strokeFrame(&p, params);
-    transferSurfaceToWorld(in_data, frame.surface.get(), output);
+    if (const PF_Err err = transferSurfaceToWorld(in_data, frame.surface.get(), output)) return err;
     if (p.compositeOverOriginal) return compositeInputBehind(in_data, suites, params, output);
     return PF_Err_NONE;
 }

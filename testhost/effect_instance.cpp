@@ -1,5 +1,7 @@
 #include "testhost/effect_instance.h"
 
+#include <stdexcept>
+
 
 EffectInstance::EffectInstance(TestHost& host, std::unique_ptr<HostWorld> layer)
     : host_(host), layer_(std::move(layer)), in_(host.inData()) {
@@ -31,7 +33,12 @@ std::unique_ptr<HostWorld> EffectInstance::newOutput(int rowPadding) const {
 
 PF_Err EffectInstance::render(HostWorld& output) {
     PF_OutData out{};
-    return host_.command(in_, PF_Cmd_RENDER, &out, params_->data(), &output.world());
+    const std::uint64_t layerBefore = layer_->pixelChecksum();
+    const PF_Err err = host_.command(in_, PF_Cmd_RENDER, &out, params_->data(), &output.world());
+    // A host would be corrupted by either; no test may pass over it.
+    if (!output.guardsIntact()) throw std::logic_error("the render wrote outside the output world's pixels");
+    if (layer_->pixelChecksum() != layerBefore) throw std::logic_error("the render wrote into the input layer");
+    return err;
 }
 
 PF_Err EffectInstance::updateParamsUI() {

@@ -41,7 +41,8 @@ public:
     // A new output world of the layer's size, rows padded by rowPadding bytes.
     std::unique_ptr<HostWorld> newOutput(int rowPadding = 0) const;
 
-    // Sends the render command for output.
+    // Sends the render command for output. Throws std::logic_error when the
+    // render wrote outside output's pixels or into the input layer.
     PF_Err render(HostWorld& output);
 
     // The interface-update command, and the user-changed-parameter command

@@ -1,8 +1,10 @@
-// An 8-bit world the test host owns: the output buffer or the input layer,
-// with optional padding at the end of each row.
+// An 8-bit world the test host owns: the output buffer or the input layer.
+// Guard bytes lie before and after its rows and fill each row's padding,
+// so that a write outside the pixels shows.
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "hostapi/ae_params.h"
@@ -19,10 +21,22 @@ public:
     int height() const { return world_.height; }
     PF_Pixel& at(int x, int y);
     const PF_Pixel& at(int x, int y) const;
-    std::vector<std::uint8_t>& bytes() { return bytes_; }
-    const std::vector<std::uint8_t>& bytes() const { return bytes_; }
+
+    // The rows, padding included.
+    std::span<std::uint8_t> bytes();
+    std::span<const std::uint8_t> bytes() const;
+    // Sets every byte of every pixel (not the padding) to value.
+    void fillPixels(std::uint8_t value);
+    bool samePixels(const HostWorld& other) const;
+    // A checksum of the pixels, to show that a world was not written.
+    std::uint64_t pixelChecksum() const;
+    // The guards before and after the rows and in the padding are untouched.
+    bool guardsIntact() const;
 
 private:
-    std::vector<std::uint8_t> bytes_;
+    static constexpr std::size_t kGuard = 64;
+    static constexpr std::uint8_t kGuardByte = 0xA5;
+    std::size_t rowsSize() const;
+    std::vector<std::uint8_t> storage_;
     PF_EffectWorld world_{};
 };

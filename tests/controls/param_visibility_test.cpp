@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <map>
 
 #include "support/controls_fixture.h"
 
@@ -114,80 +112,6 @@ TEST_F(Visibility, SwapColorsExchangesBothWithAlpha) {
     EXPECT_EQ(changed(kSwapColors), 0x4321);
     EXPECT_EQ(params()[kGradientStartColor].u.cd.value.red, 255) << "swapped back even though the host failed";
     expectNothingHeld("swap");
-}
-
-// One command of the controls, sent to a fresh effect.
-struct Command {
-    const char* name;
-    std::function<void(ParamArray&)> set;
-    int changed;  // -1: interface update
-};
-
-const Command kCommands[] = {
-    {"update in Line", [](ParamArray& p) { p[kUniformCurvature].u.bd.value = 0; }, -1},
-    {"update in Arc", [](ParamArray& p) { p[kMode].u.pd.value = 2; }, -1},
-    {"update in Pipe", [](ParamArray& p) { p[kMode].u.pd.value = 3; }, -1},
-    {"Uniform Curvature", [](ParamArray&) {}, kUniformCurvature},
-    {"Gradient Type", [](ParamArray&) {}, kGradientType},
-    {"Symmetrical", [](ParamArray&) {}, kSymmetrical},
-    {"Swap Colors", [](ParamArray&) {}, kSwapColors},
-    {"Create Nulls", [](ParamArray&) {}, kCreateNulls},
-};
-
-bool isCleanup(const std::string& op) {
-    return op == "AEGP_DisposeStream" || op == "AEGP_DisposeEffect" || op == "AEGP_EndUndoGroup" ||
-           op == "ReleaseSuite" || op == "AcquireSuite";
-}
-
-struct CommandRun {
-    PF_Err result;
-    HostLedger ledger;
-    int streams, effects;
-    std::vector<std::string> problems;
-    bool undoOpen;
-};
-
-CommandRun runCommand(const Command& c, const FaultPlan& faults) {
-    TestHost host;
-    EffectInstance effect(host, 200, 100);
-    c.set(effect.params());
-    host.resetLedger();
-    host.setFaults(faults);
-    const PF_Err result = c.changed < 0 ? effect.updateParamsUI() : effect.userChangedParam(c.changed);
-    const Project& p = host.project();
-    const bool open = !p.undoGroups.empty() && !p.undoGroups.back().closed;
-    return {result, host.ledger(), p.liveStreams(), p.liveEffects(), p.problems, open};
-}
-
-TEST(ControlsHostSteps, EachStepFailedInTurn) {
-    constexpr A_Err kInjected = 0x7E57;
-    int cases = 0;
-    for (const Command& c : kCommands) {
-        const CommandRun clean = runCommand(c, {});
-        ASSERT_EQ(clean.result, PF_Err_NONE) << c.name;
-        std::map<std::string, int> seen;
-        for (std::size_t step = 0; step < clean.ledger.sequence.size(); ++step) {
-            const std::string op = clean.ledger.sequence[step];
-            const int occurrence = ++seen[op];
-            if (op == "ReleaseSuite") continue;  // its result is ignored by design
-            const A_Err injected = op == "AcquireSuite" ? 1 : kInjected;
-            const CommandRun failed = runCommand(c, {.failOperation = op, .failAt = occurrence, .failWith = injected});
-            const std::string where = std::string(c.name) + ", step " + std::to_string(step) + " " + op;
-            EXPECT_EQ(failed.result, op == "AcquireSuite" ? PF_Err_BAD_CALLBACK_PARAM : kInjected) << where;
-            for (std::size_t later = step + 1; later < failed.ledger.sequence.size(); ++later) {
-                EXPECT_TRUE(isCleanup(failed.ledger.sequence[later]))
-                    << where << " then called " << failed.ledger.sequence[later];
-            }
-            EXPECT_EQ(failed.streams, 0) << where;
-            EXPECT_EQ(failed.effects, 0) << where;
-            EXPECT_EQ(failed.ledger.outstandingSuites(), 0) << where;
-            EXPECT_FALSE(failed.undoOpen) << where;
-            EXPECT_TRUE(failed.problems.empty()) << where;
-            ++cases;
-        }
-    }
-    RecordProperty("host_step_failures", cases);
-    std::printf("host-step failure cases: %d\n", cases);
 }
 
 }  // namespace

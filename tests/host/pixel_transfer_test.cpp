@@ -55,17 +55,14 @@ TEST(PixelTransfer, LeavesRowPaddingAlone) {
     data[stride + 2] = 0x80400000u;
     cairo_surface_mark_dirty(surface);
     HostWorld world(3, 2, 5);
-    std::memset(world.bytes().data(), 0xEE, world.bytes().size());
     PF_InData in = host.inData();
-    transferSurfaceToWorld(&in, surface, &world.world());
+    ASSERT_EQ(transferSurfaceToWorld(&in, surface, &world.world()), PF_Err_NONE);
     EXPECT_EQ(world.at(0, 0).blue, 0xFF);
     EXPECT_EQ(world.at(0, 0).alpha, 0xFF);
     EXPECT_EQ(world.at(2, 1).alpha, 0x80);
     EXPECT_EQ(world.at(2, 1).red, 0x7F);
     EXPECT_EQ(world.at(1, 1).alpha, 0);
-    for (int y = 0; y < 2; ++y) {
-        for (int k = 12; k < 17; ++k) EXPECT_EQ(world.bytes()[std::size_t(y * 17 + k)], 0xEE) << y << " " << k;
-    }
+    EXPECT_TRUE(world.guardsIntact()) << "row padding untouched";
     EXPECT_EQ(host.ledger().callCount("get_pixel_data8"), 1);
 }
 
