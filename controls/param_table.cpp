@@ -127,6 +127,17 @@ const A_char* paramExtraText(const ParamSpec& spec) {
     return spec.extraText == kNoText ? "" : GetStringPtr(spec.extraText);
 }
 
+bool drawnSlidersInRange(PF_ParamDef* const params[]) {
+    for (int index = 1; index < veltrace::kLeft; ++index) {
+        const ParamSpec& spec = kParamTable[static_cast<std::size_t>(index)];
+        if (spec.kind != PF_Param_FLOAT_SLIDER) continue;
+        const double value = params[index]->u.fs_d.value;
+        // Written so that NaN fails too.
+        if (!(value >= spec.validMin && value <= spec.validMax)) return false;
+    }
+    return true;
+}
+
 namespace {
 PF_Fixed percentToFixed(double percent) { return static_cast<PF_Fixed>(percent * 65536.0); }
 }  // namespace

@@ -37,6 +37,11 @@ const A_char* paramName(const ParamSpec& spec);
 // The choice list, button text or checkbox label ("" when none).
 const A_char* paramExtraText(const ParamSpec& spec);
 
+// Whether every slider the render reads holds a number inside the valid
+// range registered for it. A host keeps values there; a damaged project
+// may not (NaN, infinity, 1e38). Left, Top, Right and Bottom are not read.
+bool drawnSlidersInRange(PF_ParamDef* const params[]);
+
 // Writes the type, the type-specific values (defaults), the flags and the
 // identifier of spec into def; leaves the name and every other field as it
 // is. Points are written as registered: 16.16 percent of the layer.

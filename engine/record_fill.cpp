@@ -9,17 +9,11 @@ using namespace veltrace;
 
 namespace {
 
-// Reads values by position and remembers whether every number was finite.
 struct ParamReader {
     PF_ParamDef* const* params;
-    bool finite = true;
 
-    double slider(int i) {
-        const double value = params[i]->u.fs_d.value;
-        finite = finite && std::isfinite(value);
-        return value;
-    }
-    double fraction(int i) { return slider(i) * 0.01; }
+    double slider(int i) const { return params[i]->u.fs_d.value; }
+    double fraction(int i) const { return slider(i) * 0.01; }
     A_long popup(int i) const { return params[i]->u.pd.value; }
     bool checkbox(int i) const { return (params[i]->u.bd.value & 0xFF) != 0; }
 };
@@ -41,7 +35,7 @@ bool finiteColor(const PF_PixelFloat& c) {
 
 bool fillDrawParams(myParams* p, PF_ParamDef* const params[], double downsample, const ColorReader& readColor) {
     *p = myParams{};
-    ParamReader in{params};
+    const ParamReader in{params};
 
     p->mode = in.popup(kMode);
     p->lineWidth = in.slider(kLineWidth);
@@ -101,7 +95,6 @@ bool fillDrawParams(myParams* p, PF_ParamDef* const params[], double downsample,
     } else if (p->mode == kModeLine && p->uniformCurvature) {
         p->curvatureEnd = p->curvature;
     }
-    // A finite downsample keeps the scaled widths finite.
-    return in.finite && std::isfinite(downsample) && finiteColor(p->color) && finiteColor(p->strokeColor) &&
+    return std::isfinite(downsample) && finiteColor(p->color) && finiteColor(p->strokeColor) &&
            finiteColor(p->handlesColor) && finiteColor(p->gradientStartColor) && finiteColor(p->gradientEndColor);
 }

@@ -15,6 +15,6 @@ using ColorReader = std::function<PF_PixelFloat(const PF_ParamDef&)>;
 // as fractions, popups 1-based, widths and dashes times downsample (the
 // horizontal downsample ratio), Start and End from 16.16, and the mode
 // invariants. Does not set span, the surface or the contexts. Returns false
-// when a value it read is not a finite number (a damaged project, or a
-// downsample ratio with denominator 0); the record is filled all the same.
+// when a colour or the downsample factor is not a finite number (the
+// record is filled all the same); slider values are the caller's to check.
 bool fillDrawParams(myParams* p, PF_ParamDef* const params[], double downsample, const ColorReader& readColor);

@@ -25,6 +25,15 @@ VELTRACE_EXPORT PF_Err PluginDataEntryFunction(PF_PluginDataPtr inPtr, PF_Plugin
 VELTRACE_EXPORT PF_Err EffectMain(PF_Cmd cmd, PF_InData* in_data, PF_OutData* out_data, PF_ParamDef* params[],
                                   PF_LayerDef* output, void* extra) {
     return runGuarded([&]() -> PF_Err {
+        // A host passes every record a command needs; a call without one is
+        // refused rather than followed into a null pointer.
+        const bool records = in_data && out_data;
+        const bool needsParams = cmd == PF_Cmd_RENDER || cmd == PF_Cmd_USER_CHANGED_PARAM || cmd == PF_Cmd_UPDATE_PARAMS_UI;
+        const bool handled = needsParams || cmd == PF_Cmd_ABOUT || cmd == PF_Cmd_GLOBAL_SETUP || cmd == PF_Cmd_PARAMS_SETUP;
+        if (handled && (!records || (needsParams && !params) || (cmd == PF_Cmd_RENDER && !output) ||
+                        (cmd == PF_Cmd_USER_CHANGED_PARAM && !extra))) {
+            return PF_Err_BAD_CALLBACK_PARAM;
+        }
         switch (cmd) {
             case PF_Cmd_ABOUT: return about(in_data, out_data);
             case PF_Cmd_GLOBAL_SETUP: return globalSetup(in_data, out_data);

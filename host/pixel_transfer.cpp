@@ -1,5 +1,7 @@
 #include "host/pixel_transfer.h"
 
+#include "host/broken_variants.h"
+
 #include <array>
 #include <cstring>
 
@@ -55,6 +57,7 @@ PF_Err transferSurfaceToWorld(PF_InData* in_data, cairo_surface_t* surface, PF_E
         const auto* src = reinterpret_cast<const std::uint32_t*>(data + y * stride);
         auto* dst = reinterpret_cast<PF_Pixel*>(out + y * std::int64_t{output->rowbytes});
         unpremultiplyRow(src, dst, output->width);
+        if constexpr (broken_variant::kWritesPastRow) dst[output->width] = PF_Pixel{1, 2, 3, 4};
     }
     return PF_Err_NONE;
 }

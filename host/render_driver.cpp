@@ -1,8 +1,10 @@
 #include "host/render_driver.h"
 
+#include "controls/param_table.h"
 #include "engine/frame.h"
 #include "engine/record_fill.h"
 #include "engine/stroke.h"
+#include "host/broken_variants.h"
 #include "host/pixel_transfer.h"
 #include "host/suite_handler.h"
 
@@ -14,7 +16,7 @@ double horizontalDownsample(const PF_InData& in) {
 
 // Fills the record, reading the colours through "PF ColorParamSuite",
 // which is released as soon as the record is filled. Returns false when a
-// value read is not a finite number.
+// colour or the downsample factor is not a finite number.
 bool fillFromHost(PF_InData* in_data, PF_ParamDef* params[], myParams* p) {
     AEGP_SuiteHandler colorSuites(in_data->pica_basicP);
     const PF_ColorParamSuite1* colors = colorSuites.ColorParamSuite1();
@@ -34,14 +36,17 @@ PF_Err renderFrame(PF_InData* in_data, PF_OutData*, PF_ParamDef* params[], PF_Ef
     p.span = {p.end.x - p.start.x, p.end.y - p.start.y};
     in_data->utils->fill(in_data->effect_ref, nullptr, nullptr, output);
 
-    // A damaged project's NaN or infinity would reach cairo as garbage
-    // coordinates; the frame stays cleared and the host learns it failed.
-    if (!finite) return PF_Err_INTERNAL_STRUCT_DAMAGED;
+    // A damaged project's NaN, infinity or 1e38 would reach cairo as garbage
+    // coordinates (or as a path too long to dash in any time); the frame
+    // stays cleared and the host learns it failed.
+    if (!finite || !drawnSlidersInRange(params)) return PF_Err_INTERNAL_STRUCT_DAMAGED;
     const FrameContexts frame = createFrameContexts(&p, output->width, output->height);
     // cairo hands back a surface in an error state when it cannot allocate
     // one (a world wider than 32767 pixels, say): report that, like any
     // other failed allocation, rather than a frame that was never drawn.
-    if (cairo_surface_status(frame.surface.get()) != CAIRO_STATUS_SUCCESS) return PF_Err_INTERNAL_STRUCT_DAMAGED;
+    if (cairo_surface_status(frame.surface.get()) != CAIRO_STATUS_SUCCESS) {
+        return broken_variant::kHidesFailedAllocation ? PF_Err_NONE : PF_Err_INTERNAL_STRUCT_DAMAGED;
+    }
 
     setupStrokeContexts(&p);
     drawStylePass(&p, params);

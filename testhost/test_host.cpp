@@ -2,6 +2,12 @@
 
 #include <dlfcn.h>
 
+#include <fenv.h>
+#if defined(__SSE__)
+#include <xmmintrin.h>
+#endif
+
+#include <clocale>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -52,11 +58,44 @@ PF_Err TestHost::command(PF_Cmd cmd, PF_OutData* out, PF_ParamDef* params[], PF_
     return command(inData_, cmd, out, params, output, extra);
 }
 
+namespace {
+
+// What a command must leave as it found it: the thread's floating-point
+// control modes (rounding, enabled traps, and on x86 the SSE control bits
+// such as flush-to-zero) and the process's C locale. The sticky exception
+// flags are not modes: any arithmetic sets them.
+struct ProcessState {
+    int rounding;
+    int traps;
+    unsigned sseControl;
+    std::string locale;
+
+    static ProcessState now() {
+#if defined(__SSE__)
+        const unsigned sse = _mm_getcsr() & ~0x3Fu;
+#else
+        const unsigned sse = 0;
+#endif
+        return {std::fegetround(), fegetexcept(), sse, std::setlocale(LC_ALL, nullptr)};
+    }
+    bool operator==(const ProcessState& other) const {
+        return rounding == other.rounding && traps == other.traps && sseControl == other.sseControl &&
+               locale == other.locale;
+    }
+};
+
+}  // namespace
+
 PF_Err TestHost::command(const PF_InData& in, PF_Cmd cmd, PF_OutData* out, PF_ParamDef* params[],
                          PF_LayerDef* output, void* extra) {
     const CurrentHostScope scope(this);
     PF_InData copy = in;
-    return main_(cmd, &copy, out, params, output, extra);
+    const ProcessState before = ProcessState::now();
+    const PF_Err err = main_(cmd, &copy, out, params, output, extra);
+    if (!(ProcessState::now() == before)) {
+        throw std::logic_error("command " + std::to_string(cmd) + " changed the floating-point environment or locale");
+    }
+    return err;
 }
 
 PF_Err TestHost::setupParams(PF_OutData* out) {

@@ -40,6 +40,8 @@ public:
     void setApplicationId(A_long id) { inData_.appl_id = id; }
 
     // Sends one command to EffectMain with a copy of inData(); thread-safe.
+    // Throws std::logic_error if the command changed the thread's
+    // floating-point environment or the C locale.
     PF_Err command(PF_Cmd cmd, PF_OutData* out, PF_ParamDef* params[] = nullptr, PF_LayerDef* output = nullptr,
                    void* extra = nullptr);
     // The same with an input record of the caller's (a copy is passed).

@@ -111,3 +111,18 @@ TEST(ModuleEntry, OtherCommandsReturnAtOnceAndTouchNothing) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ModuleEntry, CallsWithoutTheRecordsACommandNeedsAreRefused) {
+    TestHost host;
+    PF_OutData out{};
+    EXPECT_EQ(host.command(PF_Cmd_USER_CHANGED_PARAM, &out, nullptr, nullptr, nullptr), PF_Err_BAD_CALLBACK_PARAM);
+    EXPECT_EQ(host.command(PF_Cmd_RENDER, &out), PF_Err_BAD_CALLBACK_PARAM);
+    EXPECT_EQ(host.command(PF_Cmd_UPDATE_PARAMS_UI, &out), PF_Err_BAD_CALLBACK_PARAM);
+    EXPECT_EQ(host.command(PF_Cmd_GLOBAL_SETUP, nullptr), PF_Err_BAD_CALLBACK_PARAM);
+    EXPECT_EQ(host.command(PF_Cmd_DO_DIALOG, nullptr), PF_Err_NONE) << "unhandled commands still return at once";
+    EXPECT_EQ(host.ledger().totalCalls(), 0);
+}
+
+}  // namespace

@@ -184,10 +184,10 @@ TEST_F(RenderFixture, CompositeErrorIsTheRenderResult) {
     EXPECT_EQ(host.ledger().outstandingSuites(), 0);
 }
 
-TEST_F(RenderFixture, NonFiniteValuesLeaveTheClearedOutputAnd512) {
+TEST_F(RenderFixture, DamagedValuesLeaveTheClearedOutputAnd512) {
     const double bad[] = {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(),
-                          -std::numeric_limits<double>::infinity()};
-    for (int index : {kLineWidth, kCurvature, kTrimEnd, kDash, kAdditionalLines, kSmoothness}) {
+                          -std::numeric_limits<double>::infinity(), 1e38, -1e38};
+    for (int index : {kLineWidth, kCurvature, kTrimEnd, kDash, kAdditionalLines, kSmoothness, kStrokeOpacity}) {
         for (double value : bad) {
             TestHost h;
             EffectInstance e(h, 64, 48);
@@ -200,9 +200,27 @@ TEST_F(RenderFixture, NonFiniteValuesLeaveTheClearedOutputAnd512) {
             EXPECT_EQ(h.ledger().outstandingSuites(), 0);
         }
     }
+    // Just outside a valid range is damaged too; the range's ends are not.
+    struct Edge {
+        int index;
+        double outside, end;
+    };
+    for (const Edge& e : {Edge{kCurvature, 1000.5, 1000}, Edge{kLineWidth, -0.01, 0}, Edge{kAdditionalLines, 1001, 1000},
+                          Edge{kTrimOffset, -100.5, -100}}) {
+        slider(e.index, e.outside);
+        render(PF_Err_INTERNAL_STRUCT_DAMAGED);
+        slider(e.index, e.end);
+        render(PF_Err_NONE);
+    }
     // Left/Top/Right/Bottom are not read by the render.
     slider(kLeft, std::numeric_limits<double>::quiet_NaN());
     render(PF_Err_NONE);
+}
+
+TEST_F(RenderFixture, DownsampleWithZeroDenominatorIs512) {
+    // A downsample ratio with denominator 0 makes every width infinite.
+    effect.inData().downsample_x = {1, 0};
+    render(PF_Err_INTERNAL_STRUCT_DAMAGED);
 }
 
 TEST(RenderLimits, SurfaceCairoCannotAllocateIs512) {
