@@ -20,6 +20,12 @@ PF_Err transferSurfaceToWorld(PF_InData* in_data, cairo_surface_t* surface, PF_E
 // One row of the transfer: width pixels from src (cairo words) to dst.
 void unpremultiplyRow(const std::uint32_t* src, PF_Pixel* dst, int width);
 
+// n pixels of any alpha, as words in the output's byte order. Exposed so
+// that the tests run it on every (c, A) pair.
+void unpremultiplyPartial(const std::uint32_t* src, std::uint32_t* dst, int n);
+// n empty or opaque pixels, bytes reordered only.
+void reorderPixels(const std::uint32_t* src, std::uint32_t* dst, int n);
+
 // Composites the input layer (params[0]) behind what output holds, through
 // "PF World Transform Suite" transfer_rect: the extent hint of in_data as
 // source rectangle, placed at (0, 0). Returns the host's error code; throws

@@ -52,8 +52,11 @@ PF_Err fillWorld(PF_ProgPtr, const PF_Pixel* color, const PF_Rect* rect, PF_Effe
     if (const PF_Err err = host().enter("fill")) return err;
     const PF_Pixel value = color ? *color : PF_Pixel{0, 0, 0, 0};
     const PF_Rect area = rect ? *rect : PF_Rect{0, 0, world->width, world->height};
-    for (int y = std::max(area.top, 0); y < std::min(area.bottom, world->height); ++y) {
-        for (int x = std::max(area.left, 0); x < std::min(area.right, world->width); ++x) pixelAt(*world, x, y) = value;
+    const int left = std::max(area.left, 0);
+    const int right = std::min(area.right, world->width);
+    for (int y = std::max(area.top, 0); y < std::min(area.bottom, world->height) && left < right; ++y) {
+        PF_Pixel* row = &pixelAt(*world, left, y);
+        std::fill(row, row + (right - left), value);
     }
     return PF_Err_NONE;
 }

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <vector>
 
 #include "engine/frame.h"
 #include "testhost/host_suites.h"
@@ -17,15 +19,49 @@ PF_Pixel transferOne(std::uint32_t word) {
     return out;
 }
 
+std::uint8_t expectedChannel(std::uint32_t a, std::uint32_t c) {
+    return std::uint8_t((a == 0 || a == 255) ? c : std::min<std::uint32_t>(c * 255 / a, 255));
+}
+
+void expectExact(const std::vector<std::uint32_t>& row, const std::vector<PF_Pixel>& out, const char* what) {
+    for (std::size_t x = 0; x < row.size(); ++x) {
+        const std::uint32_t v = row[x];
+        const std::uint32_t a = v >> 24;
+        ASSERT_EQ(out[x].alpha, a) << what << " at " << x;
+        ASSERT_EQ(out[x].red, expectedChannel(a, (v >> 16) & 255)) << what << " A " << a << " at " << x;
+        ASSERT_EQ(out[x].green, expectedChannel(a, (v >> 8) & 255)) << what << " A " << a << " at " << x;
+        ASSERT_EQ(out[x].blue, expectedChannel(a, v & 255)) << what << " A " << a << " at " << x;
+    }
+}
+
 TEST(PixelTransfer, ExactForEveryAlphaAndChannel) {
+    // Whole rows go through the vector path, one-pixel rows through the
+    // scalar one; both must give floor(c * 255 / A) capped at 255.
     for (std::uint32_t a = 0; a < 256; ++a) {
+        std::vector<std::uint32_t> row(256);
+        for (std::uint32_t c = 0; c < 256; ++c) row[c] = a << 24 | c << 16 | (255 - c) << 8 | (c * 7 & 255);
+        std::vector<PF_Pixel> out(row.size());
+        unpremultiplyRow(row.data(), out.data(), int(row.size()));
+        expectExact(row, out, "row");
         for (std::uint32_t c = 0; c < 256; ++c) {
             const PF_Pixel p = transferOne(a << 24 | c << 16 | c << 8 | c);
-            const std::uint32_t expected = (a == 0 || a == 255) ? c : std::min<std::uint32_t>(c * 255 / a, 255);
-            ASSERT_EQ(p.red, expected) << "A " << a << " c " << c;
-            ASSERT_EQ(p.green, expected);
-            ASSERT_EQ(p.blue, expected);
-            ASSERT_EQ(p.alpha, a);
+            ASSERT_EQ(p.red, expectedChannel(a, c)) << "single pixel, A " << a << " c " << c;
+        }
+    }
+}
+
+TEST(PixelTransfer, MixedAndUniformRowsOfEveryLength) {
+    // Empty, opaque and partial pixels side by side, every row length up to
+    // 19, so each lane mix and each tail length appears.
+    const std::uint32_t kinds[] = {0x00000000u, 0xFF102030u, 0x80402010u, 0x01010101u, 0x00FF00FFu, 0xFE123456u};
+    for (int width = 0; width < 20; ++width) {
+        for (int start = 0; start < 6; ++start) {
+            std::vector<std::uint32_t> row(static_cast<std::size_t>(width));
+            for (int x = 0; x < width; ++x) row[std::size_t(x)] = kinds[std::size_t((x * 5 + start) % 6)];
+            std::vector<PF_Pixel> out(row.size() + 1, PF_Pixel{9, 9, 9, 9});
+            unpremultiplyRow(row.data(), out.data(), width);
+            expectExact(row, out, "mixed row");
+            EXPECT_EQ(out.back().alpha, 9) << "nothing past the row";
         }
     }
 }
