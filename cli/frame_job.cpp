@@ -65,7 +65,16 @@ FrameJob::FrameJob(const FrameOptions& options) : downsample_(options.downsample
         const auto [name, value] = splitAssignment(assignment);
         setParamValue(params, resolveParamName(name), value);
     }
+    fullResolution_ = std::make_unique<ParamArray>(params);
     if (downsample_ > 1) effect_->setDownsample(downsample_);
+}
+
+ParamArray FrameJob::frameParams(const std::vector<std::pair<int, std::string>>& values) const {
+    ParamArray params(*fullResolution_);
+    for (const auto& [index, text] : values) setParamValue(params, index, text);
+    if (downsample_ > 1) params.scalePoints(1.0 / downsample_);
+    params[0].u.ld = effect_->layer().world();
+    return params;
 }
 
 std::unique_ptr<HostWorld> FrameJob::render() {

@@ -52,6 +52,11 @@ public:
     // The sub-paths of the frame.
     FramePaths paths();
 
+    // A copy of the parameters with values (index, text as for --set) set,
+    // as the host delivers them for this job's render (downsampled points,
+    // its layer). Throws CliError for a bad value.
+    ParamArray frameParams(const std::vector<std::pair<int, std::string>>& values) const;
+
     ParamArray& params() { return effect_->params(); }
     EffectInstance& effect() { return *effect_; }
     TestHost& host() { return host_; }
@@ -59,5 +64,6 @@ public:
 private:
     TestHost host_;
     std::unique_ptr<EffectInstance> effect_;
+    std::unique_ptr<ParamArray> fullResolution_;  // the values before downsampling
     int downsample_;
 };

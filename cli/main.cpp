@@ -12,6 +12,7 @@
 #include "cli/frame_job.h"
 #include "cli/image_files.h"
 #include "cli/param_names.h"
+#include "cli/sequence.h"
 #include "controls/param_table.h"
 
 namespace {
@@ -41,12 +42,20 @@ nlohmann::json pathJson(const std::vector<PathElement>& path) {
     return elements;
 }
 
-int render(const FrameOptions& options, const std::string& output) {
+int render(const FrameOptions& options, const std::string& output, SequenceOptions sequence) {
     const std::string extension = std::filesystem::path(output).extension().string();
     if (extension != ".png" && extension != ".svg" && extension != ".pdf") {
         throw CliError("cannot write " + output + ": the name must end in .png, .svg or .pdf");
     }
+    const bool isSequence = sequence.frames > 1 || !sequence.animate.empty();
+    if (isSequence && extension != ".png") throw CliError("a sequence is written as PNG files");
+    if (isSequence) frameFileName(output, 0);  // refuse a bad name before loading anything
     FrameJob job(options);
+    if (isSequence) {
+        sequence.outputPattern = output;
+        renderSequence(job, sequence);
+        return 0;
+    }
     if (extension == ".png") {
         writeWorldPng(*job.render(), output);
     } else {
@@ -109,10 +118,27 @@ int main(int argc, char** argv) {
     std::string output = "veltrace.png";
     bool json = false;
 
-    CLI::App* renderCommand = app.add_subcommand("render", "Render one frame to a PNG, SVG or PDF file");
-    renderCommand->add_option("-o,--output", output, "Output file: .png (the effect's pixels), .svg or .pdf")
+    SequenceOptions sequence;
+    CLI::App* renderCommand =
+        app.add_subcommand("render", "Render one frame to a PNG, SVG or PDF file, or a sequence of PNG files");
+    renderCommand->add_option("-o,--output", output,
+                              "Output file: .png (the effect's pixels), .svg or .pdf; for a sequence a name "
+                              "with %d or %0Nd for the frame number, e.g. out_%04d.png")
         ->capture_default_str();
     addFrameOptions(renderCommand, options);
+    renderCommand->add_option("--frames", sequence.frames, "Render N frames, in parallel on all cores")
+        ->check(CLI::Range(1, 1000000));
+    renderCommand->add_option("--fps", sequence.fps, "Frame rate of the sequence (reported; default 30)")
+        ->check(CLI::PositiveNumber);
+    renderCommand->add_option("--animate", sequence.animate,
+                              "NAME=FROM:TO: a slider, point or colour going linearly from FROM at the first "
+                              "frame to TO at the last; repeatable");
+
+    int benchFrameCount = 20;
+    CLI::App* benchCommand =
+        app.add_subcommand("bench", "Time renders through the module without writing files; print JSON");
+    benchCommand->add_option("--frames", benchFrameCount, "Number of frames (default 20)")->check(CLI::Range(1, 100000));
+    addFrameOptions(benchCommand, options);
     CLI::App* pathsCommand = app.add_subcommand("paths", "Print the frame's sub-paths as JSON");
     addFrameOptions(pathsCommand, options);
     CLI::App* paramsCommand = app.add_subcommand("params", "List the parameters and how to name them");
@@ -143,7 +169,12 @@ int main(int argc, char** argv) {
         return 2;
     }
     try {
-        if (renderCommand->parsed()) return render(options, output);
+        if (renderCommand->parsed()) return render(options, output, sequence);
+        if (benchCommand->parsed()) {
+            FrameJob job(options);
+            std::cout << benchFrames(job, benchFrameCount).dump() << "\n";
+            return 0;
+        }
         if (pathsCommand->parsed()) return paths(options);
         if (uiCommand->parsed()) {
             FrameJob job(options);

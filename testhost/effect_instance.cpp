@@ -31,10 +31,14 @@ std::unique_ptr<HostWorld> EffectInstance::newOutput(int rowPadding) const {
     return std::make_unique<HostWorld>(layer_->width(), layer_->height(), rowPadding);
 }
 
-PF_Err EffectInstance::render(HostWorld& output) {
+PF_Err EffectInstance::renderCommand(HostWorld& output, ParamArray& params) const {
     PF_OutData out{};
+    return host_.command(in_, PF_Cmd_RENDER, &out, params.data(), &output.world());
+}
+
+PF_Err EffectInstance::render(HostWorld& output) {
     const std::uint64_t layerBefore = layer_->pixelChecksum();
-    const PF_Err err = host_.command(in_, PF_Cmd_RENDER, &out, params_->data(), &output.world());
+    const PF_Err err = renderCommand(output, *params_);
     // A host would be corrupted by either; no test may pass over it.
     if (!output.guardsIntact()) throw std::logic_error("the render wrote outside the output world's pixels");
     if (layer_->pixelChecksum() != layerBefore) throw std::logic_error("the render wrote into the input layer");

@@ -45,6 +45,11 @@ public:
     // render wrote outside output's pixels or into the input layer.
     PF_Err render(HostWorld& output);
 
+    // The render command alone, as a host sends it, with params (this
+    // instance's by default): no checks around it, for timing and for
+    // renders of several frames at once (thread-safe).
+    PF_Err renderCommand(HostWorld& output, ParamArray& params) const;
+
     // The interface-update command, and the user-changed-parameter command
     // for the parameter at index, on this instance's parameter array.
     PF_Err updateParamsUI();

@@ -18,6 +18,10 @@ ParamArray::ParamArray(std::span<const PF_ParamDef> registered, const PF_EffectW
     for (std::size_t i = 0; i < defs_.size(); ++i) pointers_[i] = &defs_[i];
 }
 
+ParamArray::ParamArray(const ParamArray& other) : defs_(other.defs_) {
+    for (std::size_t i = 0; i < defs_.size(); ++i) pointers_[i] = &defs_[i];
+}
+
 void ParamArray::setPoint(int index, double x, double y) {
     PF_PointDef& point = defs_[static_cast<std::size_t>(index)].u.td;
     point.x_value = static_cast<PF_Fixed>(std::lround(x * 65536.0));

@@ -13,7 +13,8 @@ public:
     // registered: the 62 definitions as parameter setup registered them
     // (points in 16.16 percent of the layer). layer: the input world.
     ParamArray(std::span<const PF_ParamDef> registered, const PF_EffectWorld& layer);
-    ParamArray(const ParamArray&) = delete;
+    // Copies point at the copy's own definitions.
+    ParamArray(const ParamArray& other);
     ParamArray& operator=(const ParamArray&) = delete;
 
     PF_ParamDef** data() { return pointers_.data(); }

@@ -172,6 +172,44 @@ TEST_F(Cli, ParamsAndPaths) {
     EXPECT_TRUE(frame["handles"].empty());
 }
 
+TEST_F(Cli, SequencesAndBench) {
+    const RunResult seq = run("render --width 64 --height 48 --frames 5 --fps 25 --animate 'Trim Paths/End=0:100' "
+                              "--animate Start=10,10:50,40 --animate 'Style/Color=#000000:#ffffff' "
+                              "--set 'Trim Paths/Enable=on' -o 'f_%03d.png'");
+    ASSERT_EQ(seq.exitCode, 0) << seq.err;
+    EXPECT_EQ(files(), (std::vector<std::string>{"f_000.png", "f_001.png", "f_002.png", "f_003.png", "f_004.png"}));
+    EXPECT_NE(seq.err.find("rendered 5 frames (0.20 s at 25 fps)"), std::string::npos) << seq.err;
+    // Frame 0 has End at 0 %: nothing drawn. Frame 4 is the whole curve in
+    // white, starting at (50, 40).
+    EXPECT_EQ(readWorldPng((dir / "f_000.png").string())->pixelChecksum(), HostWorld(64, 48).pixelChecksum());
+    const auto last = readWorldPng((dir / "f_004.png").string());
+    EXPECT_EQ(last->at(50, 40).red, 255);
+    EXPECT_EQ(last->at(50, 40).alpha, 255);
+
+    const Invocation refused[] = {
+        {"render --frames 3 -o plain.png", 2, "needs exactly one %d"},
+        {"render --frames 3 -o 'f_%s.png'", 2, "only %d, %0Nd and %% may follow a %"},
+        {"render --frames 3 -o 'f_%d.svg'", 2, "a sequence is written as PNG files"},
+        {"render --frames 3 --animate Mode=1:2 -o 'g_%d.png'", 2, "only sliders, points and colours"},
+        {"render --frames 3 --animate 'Line Width=1' -o 'g_%d.png'", 2, "wants NAME=FROM:TO"},
+        {"render --width 16 --height 16 --frames 4 --animate 'Line Width=4000:6000' -o 'h_%d.png'", 2,
+         "frame 2: bad value"},
+    };
+    for (const Invocation& c : refused) {
+        const RunResult r = run(c.args);
+        EXPECT_EQ(r.exitCode, c.exitCode) << c.args;
+        EXPECT_NE(r.err.find(c.errorContains), std::string::npos) << c.args << "\n" << r.err;
+    }
+    for (const std::string& name : files()) EXPECT_EQ(name.find(".png."), std::string::npos) << "partial " << name;
+
+    const RunResult bench = run("bench --frames 3 --width 64 --height 48 --set 'Additional Lines=10'");
+    ASSERT_EQ(bench.exitCode, 0) << bench.err;
+    const auto timing = nlohmann::json::parse(bench.out);
+    EXPECT_EQ(timing["frames"], 3);
+    EXPECT_LE(timing["min_ms"].get<double>(), timing["median_ms"].get<double>());
+    EXPECT_LE(timing["median_ms"].get<double>(), timing["max_ms"].get<double>());
+}
+
 TEST_F(Cli, ControlsCommands) {
     const RunResult ui = run("ui --set Mode=Arc --set Curvature=250 --changed Symmetrical --changed 'Swap Colors'");
     ASSERT_EQ(ui.exitCode, 0) << ui.err;
