@@ -168,6 +168,20 @@ void renderSequence(FrameJob& job, const SequenceOptions& options) {
     frameFileName(options.outputPattern, 0);  // refuse a bad pattern before any work
     std::vector<Animation> animations;
     for (const std::string& text : options.animate) animations.push_back(parseAnimation(text, job.params()));
+    const auto valuesAt = [&](int i) {
+        std::vector<std::pair<int, std::string>> values;
+        for (const Animation& a : animations) values.emplace_back(a.index, valueAt(a, i, options.frames));
+        return values;
+    };
+    // Every frame's values are checked before the first is rendered, so a
+    // bad animation writes nothing and names its first bad frame.
+    for (int i = 0; i < options.frames && !animations.empty(); ++i) {
+        try {
+            job.frameParams(valuesAt(i));
+        } catch (const CliError& e) {
+            throw CliError("frame " + std::to_string(i) + ": " + e.what());
+        }
+    }
 
     const auto start = Clock::now();
     Progress progress(options.frames);
@@ -180,9 +194,7 @@ void renderSequence(FrameJob& job, const SequenceOptions& options) {
             const int i = next++;
             if (i >= options.frames) return;
             try {
-                std::vector<std::pair<int, std::string>> values;
-                for (const Animation& a : animations) values.emplace_back(a.index, valueAt(a, i, options.frames));
-                ParamArray params = job.frameParams(values);
+                ParamArray params = job.frameParams(valuesAt(i));
                 auto output = job.effect().newOutput();
                 const PF_Err err = job.effect().renderCommand(*output, params);
                 if (err != PF_Err_NONE) throw EffectError("frame " + std::to_string(i) + ": render failed", err);

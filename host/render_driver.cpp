@@ -27,6 +27,13 @@ bool fillFromHost(PF_InData* in_data, PF_ParamDef* params[], myParams* p) {
     });
 }
 
+// The transfer writes every pixel of a drawn frame, so the output is
+// cleared through the host's fill only when no frame will reach it.
+PF_Err clearOutput(PF_InData* in_data, PF_EffectWorld* output, PF_Err result) {
+    in_data->utils->fill(in_data->effect_ref, nullptr, nullptr, output);
+    return result;
+}
+
 }  // namespace
 
 PF_Err renderFrame(PF_InData* in_data, PF_OutData*, PF_ParamDef* params[], PF_EffectWorld* output) {
@@ -34,24 +41,26 @@ PF_Err renderFrame(PF_InData* in_data, PF_OutData*, PF_ParamDef* params[], PF_Ef
     myParams p{};
     const bool finite = fillFromHost(in_data, params, &p);
     p.span = {p.end.x - p.start.x, p.end.y - p.start.y};
-    in_data->utils->fill(in_data->effect_ref, nullptr, nullptr, output);
 
     // A damaged project's NaN, infinity or 1e38 would reach cairo as garbage
     // coordinates (or as a path too long to dash in any time); the frame
     // stays cleared and the host learns it failed.
-    if (!finite || !drawnSlidersInRange(params)) return PF_Err_INTERNAL_STRUCT_DAMAGED;
+    if (!finite || !drawnSlidersInRange(params)) return clearOutput(in_data, output, PF_Err_INTERNAL_STRUCT_DAMAGED);
     const FrameContexts frame = createFrameContexts(&p, output->width, output->height);
     // cairo hands back a surface in an error state when it cannot allocate
     // one (a world wider than 32767 pixels, say): report that, like any
     // other failed allocation, rather than a frame that was never drawn.
     if (cairo_surface_status(frame.surface.get()) != CAIRO_STATUS_SUCCESS) {
-        return broken_variant::kHidesFailedAllocation ? PF_Err_NONE : PF_Err_INTERNAL_STRUCT_DAMAGED;
+        return clearOutput(in_data, output,
+                           broken_variant::kHidesFailedAllocation ? PF_Err_NONE : PF_Err_INTERNAL_STRUCT_DAMAGED);
     }
 
     setupStrokeContexts(&p);
     drawStylePass(&p, params);
     strokeFrame(&p, params);
-    if (const PF_Err err = transferSurfaceToWorld(in_data, frame.surface.get(), output)) return err;
+    if (const PF_Err err = transferSurfaceToWorld(in_data, frame.surface.get(), output)) {
+        return clearOutput(in_data, output, err);
+    }
     if (p.compositeOverOriginal) return compositeInputBehind(in_data, suites, params, output);
     return PF_Err_NONE;
 }

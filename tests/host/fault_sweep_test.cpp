@@ -64,8 +64,10 @@ const Command kCommands[] = {
 // not convert stays black).
 const std::set<std::string> kNoErrorChannel = {"ReleaseSuite", "strcpy", "sprintf"};
 const std::set<std::string> kResultIgnored = {"fill", "PF_GetFloatingPointColorFromColorDef"};
+// What may follow a failure: releases, and clearing the output of a frame
+// that could not be drawn.
 const std::set<std::string> kCleanup = {"AEGP_DisposeStream", "AEGP_DisposeEffect", "AEGP_EndUndoGroup",
-                                        "ReleaseSuite", "AcquireSuite"};
+                                        "ReleaseSuite", "AcquireSuite", "fill"};
 
 struct Outcome {
     PF_Err result;
