@@ -2,6 +2,7 @@
 # Set-up and everyday commands for a Debian machine.
 #   ./veltrace.sh demo [render options]   install, build, render veltrace.png
 #   ./veltrace.sh test                    install, build, run every test
+#   ./veltrace.sh build                   install, build
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -38,8 +39,11 @@ case "${1:-}" in
         build
         ctest --preset release
         ;;
+    build)
+        build
+        ;;
     *)
-        echo "usage: $0 demo [render options] | test" >&2
+        echo "usage: $0 demo [render options] | test | build" >&2
         exit 2
         ;;
 esac

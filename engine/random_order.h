@@ -34,7 +34,9 @@ int myrandom(Random& random, int i) {
 void shuffleWindowsMac(std::vector<A_FloatPoint>& windows);
 void shuffleWindowsWin(std::vector<A_FloatPoint>& windows);
 
-#if defined(_WIN32)
+// VELTRACE_WINDOWS_RANDOM_ORDER builds a Linux module that draws as the
+// Windows one does, for comparing the two.
+#if defined(_WIN32) || defined(VELTRACE_WINDOWS_RANDOM_ORDER)
 inline constexpr auto kPlatformShuffle = &shuffleWindowsWin;
 #else
 inline constexpr auto kPlatformShuffle = &shuffleWindowsMac;

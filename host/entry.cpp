@@ -7,7 +7,11 @@
 #include "host/render_driver.h"
 #include "resources/effect_identity.h"
 
+#if defined(_WIN32)
+#define VELTRACE_EXPORT extern "C" __declspec(dllexport)
+#else
 #define VELTRACE_EXPORT extern "C" __attribute__((visibility("default")))
+#endif
 
 namespace {
 const A_u_char* bytes(const char* s) { return reinterpret_cast<const A_u_char*>(s); }

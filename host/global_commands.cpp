@@ -2,10 +2,21 @@
 
 #include <string>
 
+#include "engine/frame.h"
+
 #include "host/suite_handler.h"
 #include "resources/effect_identity.h"
 
 PF_Err globalSetup(PF_InData* in_data, PF_OutData* out_data) {
+    // A static cairo (the Windows module's) creates its locks on first use,
+    // and that first use is not thread-safe. Global setup runs alone, before
+    // any render: touch surface, context and pattern once here.
+    {
+        const CairoSurfacePtr surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1));
+        const CairoContextPtr cr(cairo_create(surface.get()));
+        cairo_set_source_rgba(cr.get(), 0, 0, 0, 0);
+    }
+
     out_data->my_version = kEffectIdentity.packedVersion();
     out_data->out_flags = kEffectIdentity.outFlags;
     out_data->out_flags2 = kEffectIdentity.outFlags2;

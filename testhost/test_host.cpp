@@ -1,6 +1,10 @@
 #include "testhost/test_host.h"
 
+#if defined(_WIN32)
+#include <windows.h>
+#else
 #include <dlfcn.h>
+#endif
 
 #include <fenv.h>
 #if defined(__SSE__)
@@ -14,7 +18,7 @@
 #include "testhost/host_suites.h"
 
 #ifndef VELTRACE_MODULE_PATH
-#error "VELTRACE_MODULE_PATH must name the built module"
+#define VELTRACE_MODULE_PATH "Veltrace.aex"  // a Windows test host finds it beside itself
 #endif
 
 std::string defaultModulePath() {
@@ -22,7 +26,29 @@ std::string defaultModulePath() {
     return path && *path ? path : VELTRACE_MODULE_PATH;
 }
 
-void TestHost::ModuleCloser::operator()(void* handle) const { dlclose(handle); }
+namespace {
+
+#if defined(_WIN32)
+void* loadModule(const std::string& path) { return reinterpret_cast<void*>(LoadLibraryA(path.c_str())); }
+void* moduleSymbol(void* module, const char* name) {
+    return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(module), name));
+}
+std::string loadError() { return "error " + std::to_string(GetLastError()); }
+#else
+void* loadModule(const std::string& path) { return dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL); }
+void* moduleSymbol(void* module, const char* name) { return dlsym(module, name); }
+std::string loadError() { return dlerror(); }
+#endif
+
+}  // namespace
+
+void TestHost::ModuleCloser::operator()(void* handle) const {
+#if defined(_WIN32)
+    FreeLibrary(static_cast<HMODULE>(handle));
+#else
+    dlclose(handle);
+#endif
+}
 
 namespace {
 // Any non-null value: the module only hands the reference back.
@@ -30,10 +56,10 @@ PF_ProgPtr effectReference(TestHost* host) { return reinterpret_cast<PF_ProgPtr>
 }  // namespace
 
 TestHost::TestHost(const std::string& modulePath)
-    : module_(dlopen(modulePath.c_str(), RTLD_NOW | RTLD_LOCAL)), project_(std::make_unique<Project>()) {
-    if (!module_) throw std::runtime_error("cannot load " + modulePath + ": " + dlerror());
-    entry_ = reinterpret_cast<PluginDataEntryFunctionPtr>(dlsym(module_.get(), "PluginDataEntryFunction"));
-    main_ = reinterpret_cast<EffectMainPtr>(dlsym(module_.get(), "EffectMain"));
+    : module_(loadModule(modulePath)), project_(std::make_unique<Project>()) {
+    if (!module_) throw std::runtime_error("cannot load " + modulePath + ": " + loadError());
+    entry_ = reinterpret_cast<PluginDataEntryFunctionPtr>(moduleSymbol(module_.get(), "PluginDataEntryFunction"));
+    main_ = reinterpret_cast<EffectMainPtr>(moduleSymbol(module_.get(), "EffectMain"));
     if (!entry_ || !main_) throw std::runtime_error(modulePath + " lacks an entry point");
     inData_.inter = hostInteractCallbacks();
     inData_.utils = hostUtilCallbacks();
@@ -76,7 +102,12 @@ struct ProcessState {
 #else
         const unsigned sse = 0;
 #endif
-        return {std::fegetround(), fegetexcept(), sse, std::setlocale(LC_ALL, nullptr)};
+#if defined(__GLIBC__)
+        const int traps = fegetexcept();
+#else
+        const int traps = 0;  // no portable way to read the enabled traps
+#endif
+        return {std::fegetround(), traps, sse, std::setlocale(LC_ALL, nullptr)};
     }
     bool operator==(const ProcessState& other) const {
         return rounding == other.rounding && traps == other.traps && sseControl == other.sseControl &&
