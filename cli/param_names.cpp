@@ -61,13 +61,6 @@ bool parseNumber(const std::string& text, double* value) {
     throw CliError("bad value \"" + text + "\" for " + paramSpelling(index) + ": expected " + expected);
 }
 
-// The shortest text that reads back as v, in the C locale's syntax.
-std::string number(double v) {
-    char buffer[32];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, v);
-    return std::string(buffer, result.ptr);
-}
-
 }  // namespace
 
 std::string paramGroupPath(int index) {
@@ -148,7 +141,7 @@ void setParamValue(ParamArray& params, int index, const std::string& text) {
             double v = 0;
             const PF_FloatSliderDef& s = def.u.fs_d;
             if (!parseNumber(t, &v) || v < s.valid_min || v > s.valid_max) {
-                badValue(index, text, "a number from " + number(s.valid_min) + " to " + number(s.valid_max));
+                badValue(index, text, "a number from " + formatNumber(s.valid_min) + " to " + formatNumber(s.valid_max));
             }
             def.u.fs_d.value = v;
             return;
@@ -180,21 +173,9 @@ void setParamValue(ParamArray& params, int index, const std::string& text) {
             return;
         }
         case PF_Param_COLOR: {
-            unsigned r = 0, g = 0, b = 0;
-            std::vector<std::string> parts = split(t, ',');
-            bool ok = false;
-            if (t.size() == 7 && t[0] == '#' && t.find_first_not_of("0123456789abcdefABCDEF", 1) == std::string::npos) {
-                ok = std::sscanf(t.c_str() + 1, "%2x%2x%2x", &r, &g, &b) == 3;
-            } else if (parts.size() == 3) {
-                double c[3];
-                ok = true;
-                for (int k = 0; k < 3; ++k) {
-                    ok = ok && parseNumber(parts[k], &c[k]) && c[k] == std::floor(c[k]) && c[k] >= 0 && c[k] <= 255;
-                }
-                r = unsigned(c[0]), g = unsigned(c[1]), b = unsigned(c[2]);
-            }
-            if (!ok) badValue(index, text, "#rrggbb or r,g,b with each 0 .. 255");
-            def.u.cd.value = PF_Pixel{255, A_u_char(r), A_u_char(g), A_u_char(b)};
+            const auto rgb = parseColour(t);
+            if (!rgb) badValue(index, text, "#rrggbb or r,g,b with each 0 .. 255");
+            def.u.cd.value = PF_Pixel{255, (*rgb)[0], (*rgb)[1], (*rgb)[2]};
             return;
         }
         case PF_Param_POINT: {
@@ -216,7 +197,7 @@ void setParamValue(ParamArray& params, int index, const std::string& text) {
 
 std::string formatParamValue(const PF_ParamDef& def) {
     switch (def.param_type) {
-        case PF_Param_FLOAT_SLIDER: return number(def.u.fs_d.value);
+        case PF_Param_FLOAT_SLIDER: return formatNumber(def.u.fs_d.value);
         case PF_Param_POPUP: {
             const std::vector<std::string> choices = split(def.u.pd.u.namesptr, '|');
             const int v = def.u.pd.value;
@@ -230,9 +211,34 @@ std::string formatParamValue(const PF_ParamDef& def) {
             return buffer;
         }
         case PF_Param_POINT:
-            return number(def.u.td.x_value * PF_FIXED_TO_DOUBLE) + "," + number(def.u.td.y_value * PF_FIXED_TO_DOUBLE);
+            return formatNumber(def.u.td.x_value * PF_FIXED_TO_DOUBLE) + "," +
+                   formatNumber(def.u.td.y_value * PF_FIXED_TO_DOUBLE);
         default: return "";
     }
+}
+
+std::string formatNumber(double v) {
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, v);
+    return std::string(buffer, result.ptr);
+}
+
+std::optional<std::array<A_u_char, 3>> parseColour(const std::string& text) {
+    const std::string t = trimmed(text);
+    unsigned hex[3];
+    if (t.size() == 7 && t[0] == '#' && t.find_first_not_of("0123456789abcdefABCDEF", 1) == std::string::npos &&
+        std::sscanf(t.c_str() + 1, "%2x%2x%2x", &hex[0], &hex[1], &hex[2]) == 3) {
+        return std::array<A_u_char, 3>{A_u_char(hex[0]), A_u_char(hex[1]), A_u_char(hex[2])};
+    }
+    const std::vector<std::string> parts = split(t, ',');
+    if (parts.size() != 3) return std::nullopt;
+    std::array<A_u_char, 3> rgb{};
+    for (std::size_t k = 0; k < 3; ++k) {
+        double c = 0;
+        if (!parseNumber(parts[k], &c) || c != std::floor(c) || c < 0 || c > 255) return std::nullopt;
+        rgb[k] = static_cast<A_u_char>(c);
+    }
+    return rgb;
 }
 
 std::pair<std::string, std::string> splitAssignment(const std::string& text) {

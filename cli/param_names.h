@@ -3,6 +3,8 @@
 // them.
 #pragma once
 
+#include <array>
+#include <optional>
 #include <string>
 
 #include "hostapi/ae_params.h"
@@ -35,6 +37,12 @@ void setParamValue(ParamArray& params, int index, const std::string& text);
 // The value of def in the syntax setParamValue accepts; colours as
 // #rrggbbaa so alpha shows.
 std::string formatParamValue(const PF_ParamDef& def);
+
+// v as the shortest text that reads back as v, in the C locale's syntax.
+std::string formatNumber(double v);
+
+// A colour written #rrggbb or r,g,b (each 0 .. 255); nothing otherwise.
+std::optional<std::array<A_u_char, 3>> parseColour(const std::string& text);
 
 // "NAME=VALUE" split at the first '='; throws CliError without one.
 std::pair<std::string, std::string> splitAssignment(const std::string& text);

@@ -23,11 +23,6 @@ double millisecondsSince(Clock::time_point start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-std::string number(double v) {
-    char buffer[32];
-    return std::string(buffer, std::to_chars(buffer, buffer + sizeof buffer, v).ptr);
-}
-
 std::vector<double> numbers(const std::string& text) {
     std::vector<double> values;
     const char* p = text.data();
@@ -51,11 +46,9 @@ struct Animation {
 };
 
 std::vector<double> colourChannels(const std::string& text) {
-    unsigned r = 0, g = 0, b = 0;
-    if (text.size() == 7 && text[0] == '#' && std::sscanf(text.c_str() + 1, "%2x%2x%2x", &r, &g, &b) == 3) {
-        return {double(r), double(g), double(b)};
-    }
-    return numbers(text);
+    const auto rgb = parseColour(text);
+    if (!rgb) return {};
+    return {double((*rgb)[0]), double((*rgb)[1]), double((*rgb)[2])};
 }
 
 Animation parseAnimation(const std::string& text, const ParamArray& params) {
@@ -87,7 +80,7 @@ std::string valueAt(const Animation& a, int i, int n) {
     for (std::size_t k = 0; k < a.from.size(); ++k) {
         const double v = a.from[k] + (a.to[k] - a.from[k]) * t;
         if (k > 0) text += ',';
-        text += a.colour ? std::to_string(std::lround(v)) : number(v);
+        text += a.colour ? std::to_string(std::lround(v)) : formatNumber(v);
     }
     return text;
 }
