@@ -2,6 +2,7 @@
 
 #include "host/broken_variants.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 
@@ -9,37 +10,6 @@
 #include <emmintrin.h>
 
 namespace {
-
-// floor(c * 255 / A) == (c * kReciprocal[A]) >> 16 for every c and A in
-// 1 .. 254 (checked over all pairs by the tests); c * kReciprocal[A] stays
-// below 2^32.
-constexpr std::array<std::uint32_t, 256> makeReciprocals() {
-    std::array<std::uint32_t, 256> r{};
-    for (std::uint32_t a = 1; a < 256; ++a) r[a] = (255u << 16) / a + 1;
-    return r;
-}
-constexpr std::array<std::uint32_t, 256> kReciprocal = makeReciprocals();
-
-inline std::uint8_t unpremultiply(std::uint32_t c, std::uint32_t reciprocal) {
-    const std::uint32_t v = (c * reciprocal) >> 16;
-    return static_cast<std::uint8_t>(v > 255 ? 255 : v);
-}
-
-// One pixel: the cairo word's bytes in the output's order A, R, G, B.
-inline PF_Pixel transferPixel(std::uint32_t v) {
-    const std::uint32_t a = v >> 24;
-    std::uint32_t r = (v >> 16) & 0xFF;
-    std::uint32_t g = (v >> 8) & 0xFF;
-    std::uint32_t b = v & 0xFF;
-    if (a != 0 && a != 255) {
-        const std::uint32_t k = kReciprocal[a];
-        r = unpremultiply(r, k);
-        g = unpremultiply(g, k);
-        b = unpremultiply(b, k);
-    }
-    return PF_Pixel{static_cast<A_u_char>(a), static_cast<A_u_char>(r), static_cast<A_u_char>(g),
-                    static_cast<A_u_char>(b)};
-}
 
 // 255 / A as a float; 1 for A = 0 and 255, whose bytes are kept as they are.
 constexpr std::array<float, 256> makeFloatReciprocals() {
@@ -52,10 +22,27 @@ constexpr std::array<float, 256> kFloatReciprocal = makeFloatReciprocals();
 // The product c * (255 / A) in single precision is within 3e-5 of c * 255 / A
 // below the cap of 255, while a true quotient that is not whole lies at least
 // 1/254 below the next whole number: adding 1/512 before truncating gives the
-// exact floor in every case (the tests check all pairs).
+// exact floor in every case (the tests check all pairs, on the vector path
+// and on the scalar one, which do the same single-precision operations).
+constexpr float kNudge = 1.0f / 512.0f;
+constexpr float kCap = 255.0f;
+
+inline std::uint32_t unpremultiplyChannel(std::uint32_t c, float reciprocal) {
+    return static_cast<std::uint32_t>(std::min(float(c) * reciprocal + kNudge, kCap));
+}
+
 inline __m128i unpremultiplyChannel(__m128i channel, __m128 reciprocal) {
-    const __m128 q = _mm_add_ps(_mm_mul_ps(_mm_cvtepi32_ps(channel), reciprocal), _mm_set1_ps(1.0f / 512.0f));
-    return _mm_cvttps_epi32(_mm_min_ps(q, _mm_set1_ps(255.0f)));
+    const __m128 q = _mm_add_ps(_mm_mul_ps(_mm_cvtepi32_ps(channel), reciprocal), _mm_set1_ps(kNudge));
+    return _mm_cvttps_epi32(_mm_min_ps(q, _mm_set1_ps(kCap)));
+}
+
+// One pixel: the cairo word's bytes in the output's order A, R, G, B.
+inline PF_Pixel transferPixel(std::uint32_t v) {
+    const std::uint32_t a = v >> 24;
+    const float k = kFloatReciprocal[a];
+    return PF_Pixel{static_cast<A_u_char>(a), static_cast<A_u_char>(unpremultiplyChannel((v >> 16) & 0xFF, k)),
+                    static_cast<A_u_char>(unpremultiplyChannel((v >> 8) & 0xFF, k)),
+                    static_cast<A_u_char>(unpremultiplyChannel(v & 0xFF, k))};
 }
 
 // Words A<<24|R<<16|G<<8|B become A|R<<8|G<<16|B<<24: their bytes reversed.

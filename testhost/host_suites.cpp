@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "testhost/host_world.h"
 #include "testhost/param_array.h"
 #include "testhost/project.h"
 #include "testhost/test_host.h"
@@ -43,11 +44,6 @@ A_char* copyString(A_char* dst, const A_char* src) {
     return dst;
 }
 
-PF_Pixel& pixelAt(const PF_EffectWorld& world, int x, int y) {
-    auto* bytes = reinterpret_cast<std::uint8_t*>(world.data);
-    return *reinterpret_cast<PF_Pixel*>(bytes + std::int64_t{y} * world.rowbytes + 4 * std::int64_t{x});
-}
-
 PF_Err fillWorld(PF_ProgPtr, const PF_Pixel* color, const PF_Rect* rect, PF_EffectWorld* world) {
     if (const PF_Err err = host().enter("fill")) return err;
     const PF_Pixel value = color ? *color : PF_Pixel{0, 0, 0, 0};
@@ -55,7 +51,7 @@ PF_Err fillWorld(PF_ProgPtr, const PF_Pixel* color, const PF_Rect* rect, PF_Effe
     const int left = std::max(area.left, 0);
     const int right = std::min(area.right, world->width);
     for (int y = std::max(area.top, 0); y < std::min(area.bottom, world->height) && left < right; ++y) {
-        PF_Pixel* row = &pixelAt(*world, left, y);
+        PF_Pixel* row = &worldPixel(*world, left, y);
         std::fill(row, row + (right - left), value);
     }
     return PF_Err_NONE;
@@ -90,8 +86,8 @@ PF_Err transferRect(PF_ProgPtr, PF_Quality, PF_ModeFlags, PF_Field, const PF_Rec
             const int dx = dest_x + x - src_rect->left;
             const int dy = dest_y + y - src_rect->top;
             if (dx < 0 || dy < 0 || dx >= dst->width || dy >= dst->height) continue;
-            PF_Pixel& out = pixelAt(*dst, dx, dy);
-            out = behind(out, pixelAt(*src, x, y));
+            PF_Pixel& out = worldPixel(*dst, dx, dy);
+            out = behind(out, worldPixel(*src, x, y));
         }
     }
     return PF_Err_NONE;

@@ -15,10 +15,7 @@ HostWorld::HostWorld(int width, int height, int rowPadding) {
 
 std::size_t HostWorld::rowsSize() const { return std::size_t(world_.rowbytes) * std::size_t(world_.height); }
 
-PF_Pixel& HostWorld::at(int x, int y) {
-    return *reinterpret_cast<PF_Pixel*>(storage_.data() + kGuard + std::size_t(y) * std::size_t(world_.rowbytes) +
-                                        4 * std::size_t(x));
-}
+PF_Pixel& HostWorld::at(int x, int y) { return worldPixel(world_, x, y); }
 
 const PF_Pixel& HostWorld::at(int x, int y) const { return const_cast<HostWorld*>(this)->at(x, y); }
 

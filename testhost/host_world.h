@@ -9,6 +9,12 @@
 
 #include "hostapi/ae_params.h"
 
+// Pixel (x, y) of any 8-bit world, rows rowbytes apart (64-bit offsets).
+inline PF_Pixel& worldPixel(const PF_EffectWorld& world, int x, int y) {
+    auto* bytes = reinterpret_cast<std::uint8_t*>(world.data);
+    return *reinterpret_cast<PF_Pixel*>(bytes + std::int64_t{y} * world.rowbytes + 4 * std::int64_t{x});
+}
+
 class HostWorld {
 public:
     HostWorld(int width, int height, int rowPadding = 0);
